@@ -1,0 +1,45 @@
+# hushwave_test(NAME SOURCES... LIBS ... [LABELS ...])
+# A GoogleTest program whose cases are registered with CTest one by one.
+function(hushwave_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    if(NOT T_LABELS)
+        set(T_LABELS unit)
+    endif()
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+    gtest_discover_tests(${name} PROPERTIES LABELS "${T_LABELS}" DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# hushwave_fuzz(NAME SOURCE LIBS... CORPUS dir)
+# With HUSHWAVE_FUZZ the target is a libFuzzer program; otherwise it replays its corpus as a test.
+function(hushwave_fuzz name)
+    cmake_parse_arguments(F "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${F_SOURCES})
+    target_link_libraries(${name} PRIVATE ${F_LIBS})
+    if(HUSHWAVE_FUZZ)
+        target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    else()
+        target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/fuzz/ReplayMain.cpp)
+        if(F_CORPUS)
+            add_test(NAME ${name}.replay COMMAND ${name} ${F_CORPUS})
+            set_tests_properties(${name}.replay PROPERTIES LABELS "unit;fuzz")
+        endif()
+    endif()
+endfunction()
+
+# hushwave_stage(TARGET STAGES... [SUBDIR dir])
+# Copies a built target into the named stage folders after each build.
+function(hushwave_stage target)
+    cmake_parse_arguments(S "" "SUBDIR" "STAGES" ${ARGN})
+    foreach(stage ${S_STAGES})
+        set(dest ${HUSHWAVE_STAGE_DIR}/${stage})
+        if(S_SUBDIR)
+            set(dest ${dest}/${S_SUBDIR})
+        endif()
+        add_custom_command(TARGET ${target} POST_BUILD
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${dest}
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${target}> ${dest}/
+            VERBATIM)
+    endforeach()
+endfunction()
