@@ -1,0 +1,7 @@
+#pragma once
+
+#include <functional>
+
+class TObject;
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
