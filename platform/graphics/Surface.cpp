@@ -1,0 +1,36 @@
+#include "platform/graphics/Surface.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+bool Surface::IsAcceptableSize(long long width, long long height) {
+    return width >= 0 && height >= 0 && width <= kMaxSide && height <= kMaxSide &&
+           size_t(width) * size_t(height) * 4 <= kMaxBytes;
+}
+
+Surface::Surface(int width, int height, RowOrder order)
+    : m_width(width), m_height(height), m_order(order) {
+    if (!IsAcceptableSize(width, height)) {
+        throw std::length_error("surface size out of range");
+    }
+    m_pixels.assign(size_t(width) * size_t(height), 0);
+}
+
+void Surface::Fill(uint32_t pixel) {
+    std::fill(m_pixels.begin(), m_pixels.end(), pixel);
+}
+
+bool operator==(const Surface& a, const Surface& b) {
+    if (a.m_width != b.m_width || a.m_height != b.m_height) {
+        return false;
+    }
+    if (a.m_order == b.m_order) {
+        return a.m_pixels == b.m_pixels;
+    }
+    for (int y = 0; y < a.m_height; ++y) {
+        if (!std::equal(a.Row(y), a.Row(y) + a.m_width, b.Row(y))) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,55 @@
+#include "platform/graphics/Surface.h"
+#include "platform/graphics/PngWriter.h"
+#include "tests/graphics/ImageMagick.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+TEST(Surface, PixelsAreRedGreenBlueFromTheHighByteDownAndBlueFirstInMemory) {
+    Surface s(2, 1);
+    s.SetPixel(0, 0, PixelFromColorRef(0x00332211)); // red 0x11, green 0x22, blue 0x33
+    EXPECT_EQ(s.Pixel(0, 0), 0x00112233u);
+    uint8_t bytes[4];
+    std::memcpy(bytes, s.Bits(), 4);
+    EXPECT_EQ(bytes[0], 0x33); // blue
+    EXPECT_EQ(bytes[1], 0x22);
+    EXPECT_EQ(bytes[2], 0x11); // red
+    EXPECT_EQ(ColorRefFromPixel(s.Pixel(0, 0)), 0x00332211u);
+}
+
+TEST(Surface, BottomUpSurfaceKeepsTheTopRowLastInMemory) {
+    Surface s(3, 2, RowOrder::BottomUp);
+    s.SetPixel(1, 0, 0xABCDEF);
+    EXPECT_EQ(s.Bits()[3 + 1], 0xABCDEFu);
+    Surface top(3, 2);
+    top.SetPixel(1, 0, 0xABCDEF);
+    EXPECT_EQ(s, top);
+}
+
+TEST(Surface, RefusesSizesBeyondTheBounds) {
+    EXPECT_TRUE(Surface::IsAcceptableSize(8192, 8192));
+    EXPECT_FALSE(Surface::IsAcceptableSize(32769, 1));
+    EXPECT_FALSE(Surface::IsAcceptableSize(32768, 32768));
+    EXPECT_FALSE(Surface::IsAcceptableSize(-1, 5));
+    EXPECT_THROW(Surface(40000, 1), std::length_error);
+}
+
+TEST(PngWriter, ImageMagickReadsBackTheSamePixels) {
+    if (!ImageMagickAvailable()) {
+        GTEST_SKIP() << "ImageMagick is not installed";
+    }
+    Surface s(300, 260); // more than one stored block of image data
+    for (int y = 0; y < s.Height(); ++y) {
+        for (int x = 0; x < s.Width(); ++x) {
+            s.SetPixel(x, y, PixelFromRgb(uint8_t(x), uint8_t(y), uint8_t(x ^ y)));
+        }
+    }
+    auto path = std::filesystem::temp_directory_path() / "hushwave-surface-test.png";
+    SavePng(s, path.string());
+    auto decoded = DecodeWithImageMagick(path.string());
+    std::filesystem::remove(path);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(*decoded, s);
+}
