@@ -1,6 +1,7 @@
 #include "platform/core/SysUtils.h"
 
 #include <cctype>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -67,9 +68,16 @@ Placeholders Scan(const std::string& section) {
 
 // Decimal digits of |value| rounded half away from zero to `decimals` places.
 void Digits(double value, int decimals, std::string& integer, std::string& fraction) {
-    char buffer[512];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals + 30, std::fabs(value));
-    std::string text(buffer);
+    // to_chars prints the exact binary value and never looks at the C locale.
+    char buffer[2048];
+    auto printed = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                 std::chars_format::fixed, decimals + 30);
+    if (printed.ec != std::errc()) {
+        integer = "0";
+        fraction.assign(static_cast<size_t>(decimals), '0');
+        return;
+    }
+    std::string text(buffer, printed.ptr);
     size_t point = text.find('.');
     std::string whole = text.substr(0, point);
     std::string rest = text.substr(point + 1);

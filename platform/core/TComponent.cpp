@@ -137,7 +137,7 @@ void TComponent::DestroyComponents() {
     while (!FComponents.empty()) {
         TComponent* last = FComponents.back();
         RemoveComponent(last);
-        delete last;
+        Free(last);
     }
 }
 

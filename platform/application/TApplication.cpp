@@ -1,0 +1,118 @@
+#include "platform/application/TApplication.h"
+
+#include "platform/controls/TCustomForm.h"
+#include "platform/core/SysUtils.h"
+#include "platform/dialogs/Dialogs.h"
+#include "platform/ipc/UserMessageEndpoint.h"
+#include "platform/ipc/UserMessageSocket.h"
+#include "platform/kernel/Process.h"
+#include "platform/window/MessageLoop.h"
+#include "platform/window/Window.h"
+#include "platform/window/WindowCalls.h"
+
+TApplication* Application = nullptr;
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
+    Application = this;
+    FTitle = ChangeFileExt(ExtractFileName(ExeName()), "");
+    WindowStyle style;
+    FHandle = CreateWindowRecord(nullptr, style, nullptr);
+    FindWindow(FHandle)->SetText(FTitle);
+}
+
+TApplication::~TApplication() {
+    FEndpoint.reset();
+    Destroying();
+    DestroyComponents();
+    DestroyWindowRecord(FHandle);
+    if (Application == this) {
+        Application = nullptr;
+    }
+}
+
+void TApplication::Initialize() {
+    if (InitProc) {
+        InitProc();
+    }
+}
+
+std::string TApplication::ExeName() const { return ApplicationExeName(); }
+
+void TApplication::FormCreated(TCustomForm* Form) {
+    Form->AfterConstruction();
+    if (FMainForm == nullptr) {
+        FMainForm = Form;
+        FEndpoint = std::make_unique<UserMessageEndpoint>(UserMessageSocketPath(FTitle),
+                                                          Form->Handle());
+    }
+}
+
+void TApplication::Run() {
+    if (FMainForm != nullptr) {
+        if (FShowMainForm) {
+            ShowWindow(FHandle, SW_SHOWNA);
+            FMainForm->Show();
+        }
+        while (!FTerminated) {
+            HandleMessage();
+        }
+    }
+    FEndpoint.reset();
+    Destroying();
+    DestroyComponents();
+    FMainForm = nullptr;
+}
+
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+void TApplication::HandleMessage() {
+    try {
+        if (!MessageLoop::Instance().HandleMessage(true)) {
+            FTerminated = true;
+        }
+    } catch (const Exception& E) {
+        HandleException(E);
+    }
+}
+
+void TApplication::ProcessMessages() {
+    try {
+        if (!MessageLoop::Instance().ProcessMessages()) {
+            FTerminated = true;
+        }
+    } catch (const Exception& E) {
+        HandleException(E);
+    }
+}
+
+void TApplication::Minimize() {
+    FMinimized = true;
+    if (FMainForm != nullptr && FMainForm->HandleAllocated()) {
+        ShowWindow(FMainForm->Handle(), SW_MINIMIZE);
+    }
+}
+
+void TApplication::Restore() {
+    if (!FMinimized) {
+        return;
+    }
+    FMinimized = false;
+    if (FMainForm != nullptr && FMainForm->HandleAllocated()) {
+        Window* window = FindWindow(FMainForm->Handle());
+        window->SetShowState(WindowShowState::Normal);
+    }
+}
+
+void TApplication::ShowException(const Exception& E) {
+    std::string message = E.Message();
+    if (!message.empty() && message.back() != '.') {
+        message += '.';
+    }
+    MessageBoxA(HWND{}, message.c_str(), FTitle.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::HandleException(const Exception& E) {
+    if (dynamic_cast<const EAbort*>(&E) == nullptr) {
+        ShowException(E);
+    }
+}

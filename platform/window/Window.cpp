@@ -1,0 +1,146 @@
+#include "platform/window/Window.h"
+
+#include "platform/window/WindowSystem.h"
+
+#include <algorithm>
+#include <memory>
+#include <unordered_map>
+
+namespace {
+
+struct Windows {
+    std::unordered_map<HWND, std::unique_ptr<Window>> records;
+    std::vector<Window*> zOrder; // top-level windows, front first
+    HWND foreground;
+    uint32_t next = 0x100;
+};
+
+Windows& All() {
+    static Windows windows;
+    return windows;
+}
+
+void Restack(Window& window) {
+    auto& z = All().zOrder;
+    std::erase(z, &window);
+    // A topmost window goes to the very front; an ordinary one in front of the ordinary ones.
+    auto at = window.Topmost() ? z.begin()
+                               : std::find_if(z.begin(), z.end(),
+                                              [](Window* w) { return !w->Topmost(); });
+    z.insert(at, &window);
+}
+
+} // namespace
+
+Window::Window(HWND handle, Window* parent, WindowStyle style)
+    : m_handle(handle), m_parent(parent), m_style(style) {}
+
+void Window::SetBounds(const RECT& bounds) {
+    if (bounds == m_bounds) {
+        return;
+    }
+    m_bounds = bounds;
+    CurrentWindowSystem().WindowChanged(*this, WindowChange::Bounds);
+}
+
+void Window::SetVisible(bool visible) {
+    if (visible == m_visible) {
+        return;
+    }
+    m_visible = visible;
+    CurrentWindowSystem().WindowChanged(*this, WindowChange::Visibility);
+}
+
+void Window::SetTopmost(bool topmost) {
+    m_topmost = topmost;
+    if (m_style.topLevel) {
+        Restack(*this);
+    }
+    CurrentWindowSystem().WindowChanged(*this, WindowChange::ZOrder);
+}
+
+void Window::SetShowState(WindowShowState state) {
+    if (state == m_showState) {
+        return;
+    }
+    m_showState = state;
+    CurrentWindowSystem().WindowChanged(*this, WindowChange::State);
+}
+
+void Window::SetText(const std::string& text) {
+    if (text == m_text) {
+        return;
+    }
+    m_text = text;
+    CurrentWindowSystem().WindowChanged(*this, WindowChange::Text);
+}
+
+LRESULT Window::Deliver(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A copy keeps the procedure alive should it replace itself or destroy the window.
+    WindowProcedure procedure = m_procedure;
+    return procedure ? procedure(m_handle, message, wParam, lParam) : 0;
+}
+
+HWND CreateWindowRecord(Window* parent, WindowStyle style, WindowProcedure procedure) {
+    Windows& all = All();
+    HWND handle{all.next++};
+    style.topLevel = parent == nullptr;
+    auto window = std::make_unique<Window>(handle, parent, style);
+    window->SetProcedure(std::move(procedure));
+    Window* record = window.get();
+    all.records.emplace(handle, std::move(window));
+    if (parent != nullptr) {
+        parent->m_children.push_back(record);
+    } else {
+        Restack(*record);
+    }
+    CurrentWindowSystem().WindowCreated(*record);
+    return handle;
+}
+
+void DestroyWindowRecord(HWND handle) {
+    Windows& all = All();
+    Window* window = FindWindow(handle);
+    if (window == nullptr) {
+        return;
+    }
+    while (!window->Children().empty()) {
+        DestroyWindowRecord(window->Children().back()->Handle());
+    }
+    window->Deliver(WM_DESTROY, 0, 0);
+    CurrentWindowSystem().WindowDestroyed(*window);
+    if (window->Parent() != nullptr) {
+        std::erase(window->Parent()->m_children, window);
+    }
+    std::erase(all.zOrder, window);
+    if (all.foreground == handle) {
+        all.foreground = HWND{};
+    }
+    all.records.erase(handle);
+}
+
+Window* FindWindow(HWND handle) {
+    auto& records = All().records;
+    auto it = records.find(handle);
+    return it == records.end() ? nullptr : it->second.get();
+}
+
+std::vector<Window*> TopLevelZOrder() { return All().zOrder; }
+
+void BringToFront(Window& window) {
+    if (window.Style().topLevel) {
+        Restack(window);
+        CurrentWindowSystem().WindowChanged(window, WindowChange::ZOrder);
+    }
+}
+
+HWND GetForegroundWindowRecord() { return All().foreground; }
+
+void SetForegroundWindowRecord(HWND handle) {
+    Window* window = FindWindow(handle);
+    All().foreground = handle;
+    if (window != nullptr) {
+        BringToFront(*window);
+        CurrentWindowSystem().WindowChanged(*window, WindowChange::Foreground);
+    }
+}
