@@ -1,0 +1,4 @@
+object A: TX
+  Caption = 'abc
+  Left = $FFFFFFFFFFFFFFFFF
+end
