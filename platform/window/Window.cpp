@@ -40,6 +40,11 @@ void Window::SetBounds(const RECT& bounds) {
         return;
     }
     m_bounds = bounds;
+    int width = std::max(0, static_cast<int>(bounds.right - bounds.left));
+    int height = std::max(0, static_cast<int>(bounds.bottom - bounds.top));
+    if (m_style.topLevel && (width != m_surface.Width() || height != m_surface.Height())) {
+        m_surface = Surface::IsAcceptableSize(width, height) ? Surface(width, height) : Surface();
+    }
     CurrentWindowSystem().WindowChanged(*this, WindowChange::Bounds);
 }
 
@@ -79,6 +84,12 @@ LRESULT Window::Deliver(UINT message, WPARAM wParam, LPARAM lParam) {
     // A copy keeps the procedure alive should it replace itself or destroy the window.
     WindowProcedure procedure = m_procedure;
     return procedure ? procedure(m_handle, message, wParam, lParam) : 0;
+}
+
+void Window::Present(const RECT& dirty) { CurrentWindowSystem().Present(*this, dirty); }
+
+void Window::Present() {
+    Present(RECT{0, 0, m_bounds.right - m_bounds.left, m_bounds.bottom - m_bounds.top});
 }
 
 HWND CreateWindowRecord(Window* parent, WindowStyle style, WindowProcedure procedure) {

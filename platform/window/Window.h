@@ -3,6 +3,7 @@
 // messages; top-level windows sit in one z-order list, front first, with the topmost ones
 // ahead of the rest. The window system backend mirrors these records; it never owns them.
 
+#include "platform/graphics/Surface.h"
 #include "platform/kernel/Handle.h"
 #include "platform/kernel/Types.h"
 #include "platform/window/Messages.h"
@@ -47,6 +48,12 @@ public:
 
     LRESULT Deliver(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // A top-level window's pixels, as large as the window; children draw into their
+    // top-level window's surface. Present() hands the changed part to the window system.
+    Surface& GetSurface() { return m_surface; }
+    void Present(const RECT& dirty);
+    void Present();
+
 private:
     friend HWND CreateWindowRecord(Window*, WindowStyle, WindowProcedure);
     friend void DestroyWindowRecord(HWND);
@@ -61,6 +68,7 @@ private:
     WindowShowState m_showState = WindowShowState::Normal;
     std::string m_text;
     WindowProcedure m_procedure;
+    Surface m_surface;
 };
 
 HWND CreateWindowRecord(Window* parent, WindowStyle style, WindowProcedure procedure);

@@ -5,12 +5,14 @@
 
 #include "platform/dialogs/MessageBoxRecord.h"
 #include "platform/kernel/Types.h"
+#include "platform/window/TrayIconHost.h"
 
 #include <poll.h>
 
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 class Window;
 
@@ -29,6 +31,19 @@ public:
     virtual RECT ScreenBounds() const = 0;
     // Moves the window with the pointer, as a drag of its caption would.
     virtual void StartSystemMove(Window&) {}
+
+    // The window's surface changed inside `dirty` (window coordinates); the pixels must be on
+    // the screen when this returns, as a refresh during a blocking animation expects.
+    virtual void Present(Window&, const RECT& /*dirty*/) {}
+
+    // Tray icons: ids are the backend's, never 0.
+    virtual int CreateTrayIcon(TrayIconClient& client) = 0;
+    virtual void UpdateTrayIcon(int id, const TrayIconState& state) = 0;
+    virtual void DestroyTrayIcon(int id) = 0;
+
+    // Shows a popup menu at a screen position until the user picks an entry or dismisses it;
+    // returns the entry's index or -1.
+    virtual int TrackPopupMenu(const std::vector<PopupMenuEntry>& entries, POINT at) = 0;
 
     // Shows a modal message box and returns the button chosen (IDOK, IDYES, ...).
     virtual int ShowMessageBox(const MessageBoxRecord& box) = 0;

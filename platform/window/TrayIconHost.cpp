@@ -1,0 +1,3 @@
+#include "platform/window/TrayIconHost.h"
+
+TrayIconClient::~TrayIconClient() = default;
