@@ -101,6 +101,14 @@ bool IsLowSurrogate(uint32_t code) {
 
 } // namespace
 
+std::string QuoteForMessage(std::string_view spelling) {
+    constexpr size_t kLongest = 40;
+    if (spelling.size() > kLongest) {
+        return "'" + std::string(spelling.substr(0, kLongest)) + "...'";
+    }
+    return "'" + std::string(spelling) + "'";
+}
+
 char FormLexer::Peek(size_t ahead) const {
     return m_pos + ahead < m_input.size() ? m_input[m_pos + ahead] : '\0';
 }
@@ -167,9 +175,9 @@ FormToken FormLexer::ReadIdentifier() {
             break;
         }
         if (!IsIdentifierStart(Peek(1))) {
-            throw EParserError(m_line, "expected a name after '.' in '" +
-                                           std::string(m_input.substr(start, m_pos + 1 - start)) +
-                                           "'");
+            throw EParserError(m_line,
+                               "expected a name after '.' in " +
+                                   QuoteForMessage(m_input.substr(start, m_pos + 1 - start)));
         }
         ++m_pos;
     }
@@ -190,12 +198,13 @@ FormToken FormLexer::ReadNumber() {
         while (IsIdentifierPart(Peek()) || Peek() == '.') {
             ++m_pos;
         }
-        return EParserError(m_line, "malformed number '" +
-                                        std::string(m_input.substr(start, m_pos - start)) + "'");
+        return EParserError(m_line, "malformed number " +
+                                        QuoteForMessage(m_input.substr(start, m_pos - start)));
     };
     auto outOfRange = [&] {
-        return EParserError(m_line, "number '" + std::string(m_input.substr(start, m_pos - start)) +
-                                        "' is out of range");
+        return EParserError(m_line, "number " +
+                                        QuoteForMessage(m_input.substr(start, m_pos - start)) +
+                                        " is out of range");
     };
     if (Peek() == '$') {
         ++m_pos;
@@ -336,15 +345,15 @@ void FormLexer::ReadCharacterCode(FormToken& token, uint32_t& pendingHighSurroga
     while (base == 16 ? HexDigitValue(Peek()) >= 0 : IsDigit(Peek())) {
         ++m_pos;
     }
-    std::string spelling(m_input.substr(start, m_pos - start));
+    std::string spelling = QuoteForMessage(m_input.substr(start, m_pos - start));
     if (m_pos == digitsStart) {
-        throw EParserError(token.line, "malformed character code '" + spelling + "'");
+        throw EParserError(token.line, "malformed character code " + spelling);
     }
     uint32_t code = 0;
     std::from_chars_result result =
         std::from_chars(m_input.data() + digitsStart, m_input.data() + m_pos, code, base);
     if (result.ec != std::errc() || code > 0x10FFFF) {
-        throw EParserError(token.line, "character code '" + spelling + "' is out of range");
+        throw EParserError(token.line, "character code " + spelling + " is out of range");
     }
     if (pendingHighSurrogate != 0) {
         if (!IsLowSurrogate(code)) {
@@ -358,7 +367,7 @@ void FormLexer::ReadCharacterCode(FormToken& token, uint32_t& pendingHighSurroga
         pendingHighSurrogate = code;
     } else if (IsLowSurrogate(code)) {
         throw EParserError(token.line,
-                           "character code '" + spelling + "' is half of a surrogate pair");
+                           "character code " + spelling + " is half of a surrogate pair");
     } else {
         AppendUtf8(token.text, code);
     }

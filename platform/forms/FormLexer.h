@@ -22,6 +22,9 @@ struct FormToken {
     char symbol = 0;
 };
 
+// Text as written in the resource, in quotes and cut short, for messages about it.
+std::string QuoteForMessage(std::string_view spelling);
+
 class FormLexer {
 public:
     explicit FormLexer(std::string_view input) : m_input(input) {}

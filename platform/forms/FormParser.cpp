@@ -57,7 +57,7 @@ private:
         case FormTokenKind::Integer:
         case FormTokenKind::Float:
         case FormTokenKind::Symbol:
-            return "'" + std::string(token.spelling) + "'";
+            return QuoteForMessage(token.spelling);
         case FormTokenKind::String:
             return "a string";
         case FormTokenKind::Binary:
@@ -104,7 +104,7 @@ private:
     FormObject ParseObject(int depth) {
         EnterLevel(depth);
         if (IsWord("inherited") || IsWord("inline")) {
-            Fail("'" + m_token.text + "' objects are not supported; write 'object'");
+            Fail(QuoteForMessage(m_token.text) + " objects are not supported; write 'object'");
         }
         if (!IsWord("object")) {
             Fail("expected 'object', found " + Describe(m_token));
@@ -128,7 +128,7 @@ private:
         }
         if (!IsWord("end")) {
             std::string what = object.name.empty() ? object.className : object.name;
-            Fail("expected 'end' of '" + what + "', found " + Describe(m_token));
+            Fail("expected 'end' of " + QuoteForMessage(what) + ", found " + Describe(m_token));
         }
         Advance();
         return object;
@@ -140,8 +140,8 @@ private:
         property.path = SplitPath(m_token.text);
         Advance();
         if (!IsSymbol('=')) {
-            Fail("expected '=' after property name '" + property.PathText() + "', found " +
-                 Describe(m_token));
+            Fail("expected '=' after property name " + QuoteForMessage(property.PathText()) +
+                 ", found " + Describe(m_token));
         }
         Advance();
         property.value = ParseValue(depth + 1, property);
@@ -188,7 +188,8 @@ private:
         case FormTokenKind::EndOfInput:
             break;
         }
-        Fail("expected a value for '" + property.PathText() + "', found " + Describe(m_token));
+        Fail("expected a value for " + QuoteForMessage(property.PathText()) + ", found " +
+             Describe(m_token));
     }
 
     // Strings joined with '+', as long texts are written across lines.
@@ -231,7 +232,7 @@ private:
         Advance();
         while (!IsSymbol(')')) {
             if (m_token.kind == FormTokenKind::EndOfInput) {
-                Fail("list of '" + property.PathText() + "' is not closed with ')'");
+                Fail("list of " + QuoteForMessage(property.PathText()) + " is not closed with ')'");
             }
             list.items.push_back(ParseValue(depth + 1, property));
         }

@@ -156,7 +156,7 @@ TEST(FormParser, ReadsEveryKindOfValue) {
 
 struct ErrorCase {
     std::string text;
-    const char* message;
+    std::string message;
 };
 
 TEST(FormParser, RefusesMalformedTextNamingTheLine) {
@@ -170,6 +170,8 @@ TEST(FormParser, RefusesMalformedTextNamingTheLine) {
         {head + "Caption 'x'\nend", "Line 2: expected '=' after property name 'Caption', found "
                                     "a string"},
         {head + "Font. = 1\nend", "Line 2: expected a name after '.' in 'Font.'"},
+        {head + std::string(100, 'x') + " 1\nend",
+         "Line 2: expected '=' after property name '" + std::string(40, 'x') + "...', found '1'"},
         {head + "Caption = 'abc\nend", "Line 2: unterminated string"},
         {head + "Caption = 'caf\xC3'\nend", "Line 2: string is not valid UTF-8"},
         {head + "Caption = 'a\x01'\nend",
