@@ -86,6 +86,14 @@ LRESULT Window::Deliver(UINT message, WPARAM wParam, LPARAM lParam) {
     return procedure ? procedure(m_handle, message, wParam, lParam) : 0;
 }
 
+void Window::SetRegion(std::optional<Region> region, bool redraw) {
+    m_region = std::move(region);
+    CurrentWindowSystem().WindowChanged(*this, WindowChange::Region);
+    if (redraw && m_style.topLevel) {
+        Present();
+    }
+}
+
 void Window::Present(const RECT& dirty) { CurrentWindowSystem().Present(*this, dirty); }
 
 void Window::Present() {

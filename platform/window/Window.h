@@ -3,12 +3,14 @@
 // messages; top-level windows sit in one z-order list, front first, with the topmost ones
 // ahead of the rest. The window system backend mirrors these records; it never owns them.
 
+#include "platform/graphics/Region.h"
 #include "platform/graphics/Surface.h"
 #include "platform/kernel/Handle.h"
 #include "platform/kernel/Types.h"
 #include "platform/window/Messages.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,11 @@ public:
 
     LRESULT Deliver(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The window's shape in window coordinates; none means the whole rectangle. The window
+    // owns it from the moment it is set.
+    const std::optional<Region>& GetRegion() const { return m_region; }
+    void SetRegion(std::optional<Region> region, bool redraw);
+
     // A top-level window's pixels, as large as the window; children draw into their
     // top-level window's surface. Present() hands the changed part to the window system.
     Surface& GetSurface() { return m_surface; }
@@ -69,6 +76,7 @@ private:
     std::string m_text;
     WindowProcedure m_procedure;
     Surface m_surface;
+    std::optional<Region> m_region;
 };
 
 HWND CreateWindowRecord(Window* parent, WindowStyle style, WindowProcedure procedure);
