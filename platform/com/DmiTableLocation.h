@@ -1,0 +1,6 @@
+#pragma once
+// Where the firmware's SMBIOS table is read from.
+
+#include <string>
+
+std::string DmiTablePath();
