@@ -1,0 +1,103 @@
+#include "platform/graphics/Blit.h"
+
+#include "platform/graphics/RasterOps.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Calls combine(destination pixel, source pixel) for every destination pixel inside the clip
+// whose nearest source pixel lies inside the source.
+template <class Combine>
+void ForEachPixel(Surface& target, const RECT& clip, const RECT& to, const Surface* source,
+                  const RECT& from, Combine combine) {
+    const int64_t tw = int64_t(to.right) - to.left, th = int64_t(to.bottom) - to.top;
+    const int64_t sw = int64_t(from.right) - from.left, sh = int64_t(from.bottom) - from.top;
+    if (tw <= 0 || th <= 0 || (source && (sw <= 0 || sh <= 0))) {
+        return;
+    }
+    const int64_t left = std::max<int64_t>({to.left, clip.left, 0});
+    const int64_t right = std::min<int64_t>({to.right, clip.right, target.Width()});
+    const int64_t top = std::max<int64_t>({to.top, clip.top, 0});
+    const int64_t bottom = std::min<int64_t>({to.bottom, clip.bottom, target.Height()});
+    for (int64_t y = top; y < bottom; ++y) {
+        int64_t sy = from.top + ((y - to.top) * 2 + 1) * sh / (2 * th);
+        if (source && (sy < 0 || sy >= source->Height())) {
+            continue;
+        }
+        uint32_t* out = target.Row(int(y));
+        const uint32_t* in = source ? source->Row(int(sy)) : nullptr;
+        for (int64_t x = left; x < right; ++x) {
+            int64_t sx = from.left + ((x - to.left) * 2 + 1) * sw / (2 * tw);
+            if (source && (sx < 0 || sx >= source->Width())) {
+                continue;
+            }
+            combine(out[x], in ? in[sx] : 0);
+        }
+    }
+}
+
+// A copy of the source when it is the target, so that overlapping copies read the pixels as
+// they were before the copy.
+const Surface* Unaliased(const Surface& target, const Surface* source, Surface& copy) {
+    if (source == &target) {
+        copy = *source;
+        return &copy;
+    }
+    return source;
+}
+
+// The common case of a same-size copy from inside the source, row by row. False when the
+// copy needs scaling or reaches outside the source.
+bool CopyRows(Surface& target, const RECT& clip, const RECT& to, const Surface& source,
+              const RECT& from) {
+    const int64_t width = int64_t(to.right) - to.left, height = int64_t(to.bottom) - to.top;
+    if (width != int64_t(from.right) - from.left || height != int64_t(from.bottom) - from.top ||
+        from.left < 0 || from.top < 0 || from.right > source.Width() ||
+        from.bottom > source.Height()) {
+        return false;
+    }
+    const int64_t left = std::max<int64_t>({to.left, clip.left, 0});
+    const int64_t right = std::min<int64_t>({to.right, clip.right, target.Width()});
+    const int64_t top = std::max<int64_t>({to.top, clip.top, 0});
+    const int64_t bottom = std::min<int64_t>({to.bottom, clip.bottom, target.Height()});
+    for (int64_t y = top; y < bottom && left < right; ++y) {
+        std::memcpy(target.Row(int(y)) + left,
+                    source.Row(int(from.top + y - to.top)) + (from.left + left - to.left),
+                    size_t(right - left) * sizeof(uint32_t));
+    }
+    return true;
+}
+
+} // namespace
+
+void StretchBlit(Surface& target, const RECT& clip, const RECT& targetRect, const Surface* source,
+                 const RECT& sourceRect, uint32_t rop3, uint32_t brushPixel) {
+    Surface copy;
+    source = Unaliased(target, source, copy);
+    if (rop3 == kRop3SourceCopy && source &&
+        CopyRows(target, clip, targetRect, *source, sourceRect)) {
+        return;
+    }
+    if (rop3 == kRop3SourceCopy) {
+        ForEachPixel(target, clip, targetRect, source, sourceRect,
+                     [](uint32_t& d, uint32_t s) { d = s; });
+        return;
+    }
+    ForEachPixel(
+        target, clip, targetRect, source, sourceRect,
+        [rop3, brushPixel](uint32_t& d, uint32_t s) { d = ApplyRop3(rop3, brushPixel, s, d); });
+}
+
+void TransparentBlit(Surface& target, const RECT& clip, const RECT& targetRect,
+                     const Surface& source, const RECT& sourceRect, uint32_t transparentPixel) {
+    Surface copy;
+    const Surface* from = Unaliased(target, &source, copy);
+    ForEachPixel(target, clip, targetRect, from, sourceRect,
+                 [transparentPixel](uint32_t& d, uint32_t s) {
+                     if (s != transparentPixel) {
+                         d = s;
+                     }
+                 });
+}
