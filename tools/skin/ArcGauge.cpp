@@ -21,6 +21,7 @@ constexpr double kGap = 2.6;     // along the arc, between segments
 constexpr double kTickGap = 1.8; // between the outer edge and a tick
 constexpr double kMinorTick = 2.2;
 constexpr double kMajorTick = 4.5;
+constexpr double kMarkGap = 6.5; // from the inner edge to the centre of a scale number
 
 struct ArcPoint {
     Vec2 at;
@@ -108,10 +109,20 @@ ArcGauge::ArcGauge(Vec2 origin) : m_origin(origin) {
         m_ticks.push_back(
             {foot - along * half, head - along * half, head + along * half, foot + along * half});
         m_majorTick.push_back(major);
+        if (major && k > 0) {
+            m_scaleMarks.push_back({m_origin + p.at - p.outward * (edge.WidthAt(length) + kMarkGap),
+                                    std::to_string(k * 5), double(k) / kSegments});
+        }
     }
 }
 
 void ArcGauge::Draw(FineCanvas& canvas, int litSegments) const {
+    const TextStyle markStyle{"Arial", -8, true};
+    for (const ScaleMark& mark : m_scaleMarks) {
+        const double width = canvas.TextWidth(mark.text, markStyle);
+        canvas.Text(mark.centre - Vec2{width / 2, 4.5}, mark.text, markStyle,
+                    Mix(palette::kGlass, palette::Accent(mark.position), 0.5));
+    }
     for (size_t k = 0; k < m_ticks.size(); ++k) {
         const Rgb tint = palette::Accent(double(k) / kSegments);
         canvas.FillPolygon(m_ticks[k], Mix(palette::kGlass, tint, m_majorTick[k] ? 0.55 : 0.3));

@@ -6,6 +6,9 @@
 
 #include "tools/skin/FineCanvas.h"
 
+#include <string>
+#include <vector>
+
 class ArcGauge {
 public:
     static constexpr int kSegments = 20;
@@ -19,8 +22,16 @@ public:
     const Polygon& Segment(int index) const { return m_segments[size_t(index)]; }
 
 private:
+    // Percentages of the full scale, inside the arc at every fifth tick but the first.
+    struct ScaleMark {
+        Vec2 centre;
+        std::string text;
+        double position; // along the scale, 0 to 1
+    };
+
     Vec2 m_origin;
     std::vector<Polygon> m_segments;
     std::vector<Polygon> m_ticks;
     std::vector<bool> m_majorTick;
+    std::vector<ScaleMark> m_scaleMarks;
 };

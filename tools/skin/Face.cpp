@@ -6,6 +6,9 @@
 
 #include "platform/graphics/ScaledFont.h"
 
+#include <functional>
+#include <stdexcept>
+
 namespace {
 
 using namespace skin;
@@ -13,9 +16,10 @@ using namespace skin;
 // The two window buttons sit on a diagonal; the body's cut corner and the top-right corner
 // of the glass run parallel to the line through their centres.
 struct Diagonal {
-    Vec2 through;
+    Vec2 through; // the minimise button's centre
     Vec2 along;
     Vec2 outward;
+    double length; // from one button's centre to the other's
 
     Diagonal() {
         const Vec2 a{kMinButton.left + kMinButton.width / 2.0,
@@ -24,6 +28,7 @@ struct Diagonal {
                      kCloseButton.top + kCloseButton.height / 2.0};
         through = a;
         along = Normalized(b - a);
+        length = Length(b - a);
         outward = {along.y, -along.x};
     }
 
@@ -62,9 +67,22 @@ Polygon VoltGlass(double inset) {
     return RoundedRect(kVoltLeft, kVoltTop, kVoltRight, kVoltBottom, 6, inset);
 }
 
+// The two buttons lie in a channel along the cut corner.
+Polygon ButtonRail(double inset) {
+    const Diagonal d;
+    constexpr double kHalfWidth = 10.5;
+    const Vec2 from = d.through - d.along * 12;
+    const Vec2 to = d.through + d.along * (d.length + 3.5);
+    return RoundedPolygon({{from + d.outward * kHalfWidth, kHalfWidth - 0.01},
+                           {to + d.outward * kHalfWidth, kHalfWidth - 0.01},
+                           {to - d.outward * kHalfWidth, kHalfWidth - 0.01},
+                           {from - d.outward * kHalfWidth, kHalfWidth - 0.01}},
+                          inset);
+}
+
 // A recess: a dark lip where the light falls in at the top, a bright one at the bottom edge,
-// then the glass.
-void DrawRecess(FineCanvas& canvas, Polygon (*shape)(double)) {
+// then the ground.
+void DrawRecess(FineCanvas& canvas, const std::function<Polygon(double)>& shape, Rgb ground) {
     const Polygon outer = shape(0);
     double top = outer.front().y, bottom = top;
     for (const Vec2& p : outer) {
@@ -75,7 +93,7 @@ void DrawRecess(FineCanvas& canvas, Polygon (*shape)(double)) {
                         Mix(palette::kBodyBottom, palette::kBevelLight, 0.45));
     canvas.FillGradient(shape(1), top, bottom, palette::kEdge,
                         Mix(palette::kEdge, palette::kGlass, 0.5));
-    canvas.FillPolygon(shape(kRim), palette::kGlass);
+    canvas.FillPolygon(shape(kRim), ground);
 }
 
 void DrawBody(FineCanvas& canvas) {
@@ -143,10 +161,8 @@ void DrawUnit(FineCanvas& canvas, double left, double baseline, std::string_view
 void DrawTitle(FineCanvas& canvas) {
     const TextStyle title{"Arial", -12, true};
     const Vec2 at{34, 17};
-    canvas.Text(at + Vec2{0, 1}, "HUSHWAVE", title, Mix(palette::kBodyTop, palette::kWhite, 0.15));
-    canvas.Text(at, "HUSHWAVE", title, palette::kEdge);
-    canvas.Text(at + Vec2{0, 0.25}, "HUSHWAVE", title,
-                Mix(palette::kBodyTop, palette::kBlack, 0.6));
+    canvas.Text(at + Vec2{0, 0.75}, "HUSHWAVE", title, palette::kEdge);
+    canvas.Text(at, "HUSHWAVE", title, Mix(palette::kBodyTop, palette::kWhite, 0.5));
     const TextStyle sub{"Arial", -9, true};
     canvas.Text({at.x + canvas.TextWidth("HUSHWAVE", title) + 8, at.y + 3}, "CPU MONITOR", sub,
                 Mix(palette::kBodyTop, palette::kAqua, 0.35));
@@ -172,13 +188,15 @@ Polygon FaceOutline(double inset) {
                           inset);
 }
 
-Surface RenderFace(int litArcSegments) {
-    FineCanvas canvas(kFaceWidth, kFaceHeight, palette::kEdge);
+FaceDrawing::FaceDrawing()
+    : m_base(kFaceWidth, kFaceHeight, palette::kEdge), m_arcOrigin{double(kArcBox.left),
+                                                                   double(kArcBox.top)} {
+    FineCanvas& canvas = m_base;
     DrawBody(canvas);
     DrawTitle(canvas);
-    DrawRecess(canvas, ArcGlass);
-    DrawRecess(canvas, VoltGlass);
-    ArcGauge({double(kArcBox.left), double(kArcBox.top)}).Draw(canvas, litArcSegments);
+    DrawRecess(canvas, ButtonRail, Mix(palette::kBodyBottom, palette::kEdge, 0.3));
+    DrawRecess(canvas, ArcGlass, palette::kGlass);
+    DrawRecess(canvas, VoltGlass, palette::kGlass);
 
     const Box lastFreq = FreqDigit(kFreqDigits - 1);
     DrawUnit(canvas, lastFreq.Right() + 4, lastFreq.Bottom() - 2.5, "MHz",
@@ -194,14 +212,24 @@ Surface RenderFace(int litArcSegments) {
 
     FineCanvas shape(kFaceWidth, kFaceHeight, palette::kBlack);
     shape.FillPolygon(FaceOutline(0), palette::kWhite);
+    m_coverage = shape.Resolve();
+}
 
+FaceDrawing::~FaceDrawing() = default;
+
+Surface FaceDrawing::WithArc(int litArcSegments) const {
+    FineCanvas canvas(m_base);
+    ArcGauge(m_arcOrigin).Draw(canvas, litArcSegments);
     Surface face = canvas.Resolve();
-    const Surface coverage = shape.Resolve();
+
+    // The window's outline is where at least half a pixel lies inside the body.
     const uint32_t cutAway = PixelFromColorRef(ColorRefOf(palette::kCutAway));
     for (int y = 0; y < face.Height(); ++y) {
         for (int x = 0; x < face.Width(); ++x) {
-            if (PixelRed(coverage.Pixel(x, y)) < 128) {
+            if (PixelRed(m_coverage.Pixel(x, y)) < 128) {
                 face.SetPixel(x, y, cutAway);
+            } else if (face.Pixel(x, y) == cutAway) {
+                throw std::logic_error("the face uses the cut-away colour inside its outline");
             }
         }
     }

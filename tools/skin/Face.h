@@ -9,5 +9,17 @@
 // The body's outline, moved inwards by inset pixels.
 Polygon FaceOutline(double inset = 0);
 
-// The face with the first litArcSegments segments of the arc lit.
-Surface RenderFace(int litArcSegments);
+class FaceDrawing {
+public:
+    // Draws everything but the arc, which differs from frame to frame.
+    FaceDrawing();
+    ~FaceDrawing();
+
+    // The face with the first litArcSegments segments of the arc lit.
+    Surface WithArc(int litArcSegments) const;
+
+private:
+    FineCanvas m_base;
+    Vec2 m_arcOrigin;
+    Surface m_coverage; // of the outline, from 0 (outside) to 255 (inside) in every channel
+};

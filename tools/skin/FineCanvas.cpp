@@ -40,6 +40,10 @@ FineCanvas::FineCanvas(int width, int height, Rgb ground)
     m_tools->clip = RECT{0, 0, LONG(width * kScale), LONG(height * kScale)};
 }
 
+FineCanvas::FineCanvas(const FineCanvas& other)
+    : m_width(other.m_width), m_height(other.m_height),
+      m_tools(std::make_unique<Tools>(*other.m_tools)) {}
+
 FineCanvas::~FineCanvas() = default;
 
 void FineCanvas::FillRect(double left, double top, double right, double bottom, Rgb colour) {

@@ -23,8 +23,8 @@ public:
     static constexpr int kScale = 4;
 
     FineCanvas(int width, int height, Rgb ground);
+    FineCanvas(const FineCanvas& other);
     ~FineCanvas();
-    FineCanvas(const FineCanvas&) = delete;
     FineCanvas& operator=(const FineCanvas&) = delete;
 
     int Width() const { return m_width; }

@@ -42,10 +42,11 @@ void AddButtons(std::vector<SkinPicture>& pictures, const Surface& face, ButtonG
 
 std::vector<SkinPicture> DrawSkinPictures() {
     std::vector<SkinPicture> pictures;
-    const Surface face = RenderFace(0);
+    const FaceDrawing drawing;
+    const Surface face = drawing.WithArc(0);
     pictures.push_back({"background.bmp", face});
     for (int frame = 0; frame < skin::kArcFrames; ++frame) {
-        const Surface lit = frame == 0 ? face : RenderFace(frame);
+        const Surface lit = frame == 0 ? face : drawing.WithArc(frame);
         pictures.push_back({FrameFileName(frame), Crop(lit, skin::kArcBox)});
     }
     pictures.push_back({"digits_large.bmp", DrawDigitStrip(LargeDigitStyle())});
