@@ -38,7 +38,9 @@ constexpr DWORD IOCTL_ZUDA_READ_MSR = 0xA0406458;
 constexpr DWORD IOCTL_ZUDA_CPUID = 0xA0406454;
 
 // NT family: binds "ZuDA.dll" and opens it with `argument`. False only when the library
-// cannot be loaded; missing read entry points are reported with "No MSR" and "No CPUID".
+// cannot be loaded; missing read entry points are reported with "No MSR" and "No CPUID". A
+// library without ZUDA_Open or ZUDA_Close is simply not opened or closed, and a read whose
+// entry point it lacks fails.
 bool LoadIODLL(const char* argument);
 // Opens the device `name` of the "\\.\" namespace as hDriverDevice.
 bool OpenDriverDevice(const char* name);
