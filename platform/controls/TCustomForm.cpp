@@ -5,45 +5,17 @@
 #include "platform/window/WindowCalls.h"
 #include "platform/window/WindowSystem.h"
 
-TCustomForm::TCustomForm(TComponent* AOwner) : TComponent(AOwner) {}
-
-TCustomForm::~TCustomForm() {
-    if (FHandle) {
-        DestroyWindowRecord(FHandle);
-    }
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
+    SetVisible(false);
+    SetControlStyle(
+        {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
+    SetBounds(0, 0, 320, 240);
 }
 
-HWND TCustomForm::Handle() {
-    if (!FHandle) {
-        WindowStyle style;
-        style.frameless = FBorderStyle == bsNone;
-        FHandle = CreateWindowRecord(nullptr, style, [this](HWND, UINT msg, WPARAM w, LPARAM l) {
-            TMessage message{msg, w, l, 0};
-            WndProc(message);
-            return message.Result;
-        });
-        Window* window = FindWindow(FHandle);
-        window->SetText(FCaption);
-        window->SetBounds(RECT{FLeft, FTop, FLeft + FWidth, FTop + FHeight});
-    }
-    return FHandle;
-}
+TCustomForm::~TCustomForm() = default;
 
-void TCustomForm::SetCaption(const std::string& Value) {
-    FCaption = Value;
-    if (FHandle) {
-        FindWindow(FHandle)->SetText(Value);
-    }
-}
-
-void TCustomForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    FLeft = ALeft;
-    FTop = ATop;
-    FWidth = AWidth;
-    FHeight = AHeight;
-    if (FHandle) {
-        FindWindow(FHandle)->SetBounds(RECT{ALeft, ATop, ALeft + AWidth, ATop + AHeight});
-    }
+void TCustomForm::AdjustWindowStyle(WindowStyle& Style) const {
+    Style.frameless = FBorderStyle == bsNone;
 }
 
 void TCustomForm::PlaceOnFirstShow() {
@@ -53,24 +25,20 @@ void TCustomForm::PlaceOnFirstShow() {
     FPlaced = true;
     if (FPosition == poScreenCenter || FPosition == poDesktopCenter) {
         RECT screen = CurrentWindowSystem().ScreenBounds();
-        SetBounds(screen.left + (screen.right - screen.left - FWidth) / 2,
-                  screen.top + (screen.bottom - screen.top - FHeight) / 2, FWidth, FHeight);
+        SetBounds(screen.left + (screen.right - screen.left - Width()) / 2,
+                  screen.top + (screen.bottom - screen.top - Height()) / 2, Width(), Height());
     }
 }
 
-void TCustomForm::SetVisible(bool Value) {
-    if (Value == FVisible) {
-        return;
-    }
-    FVisible = Value;
-    if (Value) {
+void TCustomForm::VisibleChanged() {
+    if (Visible()) {
         PlaceOnFirstShow();
         ShowWindow(Handle(), SW_SHOW);
         DoShow();
     } else {
         DoHide();
-        if (FHandle) {
-            ShowWindow(FHandle, SW_HIDE);
+        if (HandleAllocated()) {
+            ShowWindow(Handle(), SW_HIDE);
         }
     }
 }
@@ -118,8 +86,6 @@ void TCustomForm::DoHide() {
     }
 }
 
-void TCustomForm::WndProc(TMessage& Message) { Dispatch(Message); }
-
 void TCustomForm::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
     case WM_CLOSE:
@@ -131,9 +97,7 @@ void TCustomForm::Dispatch(TMessage& Message) {
         }
         break;
     default:
-        DefaultHandler(Message);
+        TWinControl::Dispatch(Message);
         break;
     }
 }
-
-void TCustomForm::DefaultHandler(TMessage& Message) { Message.Result = 0; }

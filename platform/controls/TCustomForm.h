@@ -1,11 +1,10 @@
 #pragma once
 // A top-level window of the program. Its window is made when first needed; messages reach
 // WndProc, which passes them to Dispatch, the place where a form's own handlers hook in and
-// the class library's default handling lives.
+// the class library's default handling lives. A form starts hidden.
 
+#include "platform/controls/TWinControl.h"
 #include "platform/core/Events.h"
-#include "platform/core/TComponent.h"
-#include "platform/window/Messages.h"
 
 #include <functional>
 #include <string>
@@ -20,37 +19,22 @@ using enum TFormBorderStyle;
 enum class TPosition { poDesigned, poDefault, poScreenCenter, poDesktopCenter, poMainFormCenter };
 using enum TPosition;
 
-class TCustomForm : public TComponent {
+class TCustomForm : public TWinControl {
 public:
     HUSHWAVE_CLASS_NAME(TCustomForm)
 
     explicit TCustomForm(TComponent* AOwner);
     ~TCustomForm() override;
 
-    HWND Handle();
-    bool HandleAllocated() const { return static_cast<bool>(FHandle); }
-
-    const std::string& Caption() const { return FCaption; }
-    void SetCaption(const std::string& Value);
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool Value);
-    void Show() { SetVisible(true); }
-    void Hide() { SetVisible(false); }
     // Asks OnClose; closing the application's main form ends the application.
     void Close();
-
-    int Left() const { return FLeft; }
-    int Top() const { return FTop; }
-    int Width() const { return FWidth; }
-    int Height() const { return FHeight; }
-    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
-    void SetWidth(int Value) { SetBounds(FLeft, FTop, Value, FHeight); }
-    void SetHeight(int Value) { SetBounds(FLeft, FTop, FWidth, Value); }
 
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle Value) { FBorderStyle = Value; }
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition Value) { FPosition = Value; }
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult Value) { FModalResult = Value; }
 
     TNotifyEvent OnCreate, OnShow, OnHide, OnDestroy;
     TCloseEvent OnClose;
@@ -60,24 +44,23 @@ public:
     virtual void AfterConstruction();
     void BeforeDestruction() override;
 
-    virtual void WndProc(TMessage& Message);
-    virtual void Dispatch(TMessage& Message);
+    void Dispatch(TMessage& Message) override;
 
 protected:
     virtual void DoShow();
     virtual void DoHide();
-    void DefaultHandler(TMessage& Message);
+
+    bool CanBeTopLevel() const override { return true; }
+    void AdjustWindowStyle(WindowStyle& Style) const override;
+    void VisibleChanged() override;
 
 private:
     void PlaceOnFirstShow();
 
-    HWND FHandle;
-    std::string FCaption;
-    bool FVisible = false;
     bool FPlaced = false;
-    int FLeft = 0, FTop = 0, FWidth = 320, FHeight = 240;
     TFormBorderStyle FBorderStyle = bsSizeable;
     TPosition FPosition = poDesigned;
+    TModalResult FModalResult = mrNone;
 };
 
 class TForm : public TCustomForm {

@@ -1,0 +1,370 @@
+#include "platform/controls/TControl.h"
+
+#include "platform/controls/InputDispatcher.h"
+#include "platform/controls/TWinControl.h"
+#include "platform/core/Exception.h"
+#include "platform/window/InputCodes.h"
+
+TShiftState MouseShiftState(WPARAM wParam) {
+    TShiftState shift;
+    if ((wParam & MK_SHIFT) != 0) {
+        shift << ssShift;
+    }
+    if ((wParam & MK_CONTROL) != 0) {
+        shift << ssCtrl;
+    }
+    if ((wParam & MK_LBUTTON) != 0) {
+        shift << ssLeft;
+    }
+    if ((wParam & MK_RBUTTON) != 0) {
+        shift << ssRight;
+    }
+    if ((wParam & MK_MBUTTON) != 0) {
+        shift << ssMiddle;
+    }
+    return shift;
+}
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
+
+TControl::~TControl() {
+    Destroying();
+    InputDispatcher::Instance().Forget(*this);
+    if (FParent != nullptr) {
+        FParent->RemoveControl(this);
+    }
+}
+
+void TControl::BeforeDestruction() {
+    TComponent::BeforeDestruction();
+    Destroying();
+}
+
+void TControl::SetParent(TWinControl* AParent) {
+    if (AParent == FParent) {
+        return;
+    }
+    for (TControl* up = AParent; up != nullptr; up = up->FParent) {
+        if (up == this) {
+            throw EInvalidOperation("A control cannot be placed inside itself");
+        }
+    }
+    if (FParent != nullptr) {
+        FParent->RemoveControl(this);
+    }
+    if (AParent != nullptr) {
+        AParent->InsertControl(this);
+    }
+}
+
+TControl* TControl::RootControl() {
+    TControl* root = this;
+    while (root->FParent != nullptr) {
+        root = root->FParent;
+    }
+    return root;
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    int width = AWidth;
+    int height = AHeight;
+    if (!CanResize(width, height)) {
+        return;
+    }
+    if (ALeft == FLeft && ATop == FTop && width == FWidth && height == FHeight) {
+        return;
+    }
+    bool resized = width != FWidth || height != FHeight;
+    InvalidateArea();
+    FLeft = ALeft;
+    FTop = ATop;
+    FWidth = width;
+    FHeight = height;
+    BoundsChanged(resized);
+    InvalidateArea();
+    if (resized && !ComponentState().Contains(csLoading)) {
+        Resize();
+    }
+}
+
+POINT TControl::ClientOrigin() const {
+    if (FParent == nullptr) {
+        return POINT{FLeft, FTop};
+    }
+    POINT origin = FParent->ClientOrigin();
+    return POINT{origin.x + FLeft, origin.y + FTop};
+}
+
+POINT TControl::ClientToScreen(POINT Point) const {
+    POINT origin = ClientOrigin();
+    return POINT{Point.x + origin.x, Point.y + origin.y};
+}
+
+POINT TControl::ScreenToClient(POINT Point) const {
+    POINT origin = ClientOrigin();
+    return POINT{Point.x - origin.x, Point.y - origin.y};
+}
+
+void TControl::SetVisible(bool Value) {
+    if (Value == FVisible) {
+        return;
+    }
+    if (!Value) {
+        InvalidateArea();
+        InputDispatcher::Instance().CancelInput(*this, true);
+    }
+    FVisible = Value;
+    VisibleChanged();
+    if (Value) {
+        InvalidateArea();
+    }
+}
+
+bool TControl::VisibleWithParents() const {
+    for (const TControl* control = this; control != nullptr; control = control->FParent) {
+        if (!control->FVisible) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TControl::SetEnabled(bool Value) {
+    if (Value == FEnabled) {
+        return;
+    }
+    FEnabled = Value;
+    if (!Value) {
+        InputDispatcher::Instance().CancelInput(*this, false);
+    }
+    EnabledChanged();
+    Invalidate();
+}
+
+bool TControl::EnabledWithParents() const {
+    for (const TControl* control = this; control != nullptr; control = control->FParent) {
+        if (!control->FEnabled) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TControl::SetText(const std::string& Value) {
+    if (Value == FText) {
+        return;
+    }
+    FText = Value;
+    TextChanged();
+}
+
+bool TControl::MouseCapture() const {
+    return InputDispatcher::Instance().CaptureControl() == this;
+}
+
+void TControl::SetMouseCapture(bool Value) {
+    InputDispatcher& dispatcher = InputDispatcher::Instance();
+    if (Value) {
+        dispatcher.SetCaptureControl(this);
+    } else if (dispatcher.CaptureControl() == this) {
+        dispatcher.SetCaptureControl(nullptr);
+    }
+}
+
+bool TControl::HitTest(int, int) {
+    return true;
+}
+
+void TControl::Click() {
+    if (OnClick) {
+        OnClick(this);
+    }
+}
+
+void TControl::DblClick() {
+    if (OnDblClick) {
+        OnDblClick(this);
+    }
+}
+
+bool TControl::CanResize(int& NewWidth, int& NewHeight) {
+    bool result = true;
+    if (OnCanResize) {
+        OnCanResize(this, NewWidth, NewHeight, result);
+    }
+    return result;
+}
+
+void TControl::Resize() {
+    if (OnResize) {
+        OnResize(this);
+    }
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (OnMouseDown) {
+        OnMouseDown(this, Button, Shift, X, Y);
+    }
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (OnMouseUp) {
+        OnMouseUp(this, Button, Shift, X, Y);
+    }
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+    if (OnMouseMove) {
+        OnMouseMove(this, Shift, X, Y);
+    }
+}
+
+void TControl::PaintIn(const PaintContext&) {}
+
+void TControl::VisibleChanged() {}
+
+void TControl::EnabledChanged() {}
+
+void TControl::TextChanged() {
+    Invalidate();
+}
+
+void TControl::BoundsChanged(bool) {}
+
+void TControl::InvalidateArea() {
+    if (!VisibleWithParents()) {
+        return;
+    }
+    auto* root = dynamic_cast<TWinControl*>(RootControl());
+    if (root == nullptr) {
+        return;
+    }
+    POINT origin = ClientOrigin();
+    POINT rootOrigin = root->ClientOrigin();
+    RECT area{origin.x - rootOrigin.x, origin.y - rootOrigin.y, 0, 0};
+    area.right = area.left + FWidth;
+    area.bottom = area.top + FHeight;
+    root->InvalidateTopLevelArea(area);
+}
+
+void TControl::Invalidate() {
+    InvalidateArea();
+}
+
+void TControl::Repaint() {
+    if (!VisibleWithParents()) {
+        return;
+    }
+    auto* root = dynamic_cast<TWinControl*>(RootControl());
+    if (root == nullptr) {
+        return;
+    }
+    POINT origin = ClientOrigin();
+    POINT rootOrigin = root->ClientOrigin();
+    RECT area{origin.x - rootOrigin.x, origin.y - rootOrigin.y, 0, 0};
+    area.right = area.left + FWidth;
+    area.bottom = area.top + FHeight;
+    bool fromHere = root != this && FControlStyle.Contains(csOpaque);
+    root->PaintTopLevelArea(area, fromHere ? this : nullptr);
+}
+
+void TControl::Update() {
+    if (auto* root = dynamic_cast<TWinControl*>(RootControl())) {
+        root->Update();
+    }
+}
+
+LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
+    TMessage message{Msg, WParam, LParam, 0};
+    WndProc(message);
+    return message.Result;
+}
+
+void TControl::WndProc(TMessage& Message) {
+    // Without csDoubleClicks the second press of a double click is an ordinary press.
+    if (!FControlStyle.Contains(csDoubleClicks) &&
+        (Message.Msg == WM_LBUTTONDBLCLK || Message.Msg == WM_RBUTTONDBLCLK ||
+         Message.Msg == WM_MBUTTONDBLCLK)) {
+        Message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
+    }
+    Dispatch(Message);
+}
+
+void TControl::Dispatch(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+        ButtonDown(Message, mbLeft, false);
+        break;
+    case WM_LBUTTONDBLCLK:
+        ButtonDown(Message, mbLeft, true);
+        break;
+    case WM_RBUTTONDOWN:
+        ButtonDown(Message, mbRight, false);
+        break;
+    case WM_RBUTTONDBLCLK:
+        ButtonDown(Message, mbRight, true);
+        break;
+    case WM_MBUTTONDOWN:
+        ButtonDown(Message, mbMiddle, false);
+        break;
+    case WM_MBUTTONDBLCLK:
+        ButtonDown(Message, mbMiddle, true);
+        break;
+    case WM_LBUTTONUP:
+        ButtonUp(Message, mbLeft);
+        break;
+    case WM_RBUTTONUP:
+        ButtonUp(Message, mbRight);
+        break;
+    case WM_MBUTTONUP:
+        ButtonUp(Message, mbMiddle);
+        break;
+    case WM_MOUSEMOVE:
+        MouseMove(MouseShiftState(Message.WParam), GET_X_LPARAM(Message.LParam),
+                  GET_Y_LPARAM(Message.LParam));
+        break;
+    default:
+        DefaultHandler(Message);
+        break;
+    }
+}
+
+void TControl::DefaultHandler(TMessage& Message) {
+    Message.Result = 0;
+}
+
+void TControl::ButtonDown(TMessage& Message, TMouseButton Button, bool Double) {
+    TShiftState shift = MouseShiftState(Message.WParam);
+    if (Double) {
+        shift << ssDouble;
+    }
+    if (Button == mbLeft) {
+        if (FControlStyle.Contains(csCaptureMouse)) {
+            SetMouseCapture(true);
+        }
+        if (FControlStyle.Contains(csClickEvents)) {
+            if (Double) {
+                DblClick();
+            } else {
+                InputDispatcher::Instance().PressStarted(*this);
+            }
+        }
+    }
+    MouseDown(Button, shift, GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
+}
+
+void TControl::ButtonUp(TMessage& Message, TMouseButton Button) {
+    int x = GET_X_LPARAM(Message.LParam);
+    int y = GET_Y_LPARAM(Message.LParam);
+    if (Button == mbLeft) {
+        // The capture goes before the click, so a click handler already sees it released.
+        if (FControlStyle.Contains(csCaptureMouse)) {
+            SetMouseCapture(false);
+        }
+        bool pressedHere = InputDispatcher::Instance().TakePress(*this);
+        if (pressedHere && x >= 0 && y >= 0 && x < FWidth && y < FHeight) {
+            Click();
+        }
+    }
+    MouseUp(Button, MouseShiftState(Message.WParam), x, y);
+}

@@ -1,0 +1,66 @@
+#include "platform/controls/WindowComposer.h"
+
+#include "platform/controls/PaintContext.h"
+#include "platform/controls/TWinControl.h"
+#include "platform/graphics/Region.h"
+#include "platform/graphics/Surface.h"
+#include "platform/window/Window.h"
+
+namespace {
+
+Region Confine(const Region& clip, const TControl& control, POINT origin) {
+    Region own(origin.x, origin.y, origin.x + control.Width(), origin.y + control.Height());
+    return clip.Combined(own, RegionOperation::Intersect);
+}
+
+} // namespace
+
+void WindowComposer::Compose(TWinControl& topLevel, Surface& surface, const RECT& area,
+                             TControl* from) {
+    WindowComposer composer(surface, from);
+    composer.m_started = from == nullptr;
+    Region clip = Region(area).Combined(Region(0, 0, surface.Width(), surface.Height()),
+                                        RegionOperation::Intersect);
+    composer.PaintWindowed(topLevel, POINT{0, 0}, clip);
+}
+
+void WindowComposer::PaintWindowed(TWinControl& control, POINT origin, const Region& clip) {
+    Region own = Confine(clip, control, origin);
+    if (control.HandleAllocated()) {
+        const auto& shape = FindWindow(control.Handle())->GetRegion();
+        if (shape) {
+            Region placed = *shape;
+            placed.Offset(origin.x, origin.y);
+            own = own.Combined(placed, RegionOperation::Intersect);
+        }
+    }
+    if (own.IsEmpty()) {
+        return;
+    }
+    if (&control == m_from) {
+        m_started = true;
+    }
+    if (m_started) {
+        static_cast<TControl&>(control).PaintIn(PaintContext{m_surface, origin, own});
+    }
+    for (TControl* child : control.FControls) {
+        if (child == m_from) {
+            m_started = true;
+        }
+        if (m_started && child->Visible()) {
+            PaintControl(*child, POINT{origin.x + child->Left(), origin.y + child->Top()}, own);
+        }
+    }
+    for (TWinControl* child : control.FWinControls) {
+        if (child->Visible()) {
+            PaintWindowed(*child, POINT{origin.x + child->Left(), origin.y + child->Top()}, own);
+        }
+    }
+}
+
+void WindowComposer::PaintControl(TControl& control, POINT origin, const Region& clip) {
+    Region own = Confine(clip, control, origin);
+    if (!own.IsEmpty()) {
+        control.PaintIn(PaintContext{m_surface, origin, own});
+    }
+}
