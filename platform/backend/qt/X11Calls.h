@@ -1,0 +1,13 @@
+#pragma once
+// What the backend asks of the X server past Qt. Every call does nothing on another platform
+// plugin.
+
+class QWidget;
+
+// Returns once the X server has carried out every request sent so far, so drawing that Qt
+// flushed is on the screen.
+void SyncWithXServer();
+
+// Asks taskbars and pagers to leave the window out. The window must not be mapped: a window
+// manager reads _NET_WM_STATE when the window is mapped and owns it afterwards.
+void MarkSkipTaskbar(QWidget& widget);

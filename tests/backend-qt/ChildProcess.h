@@ -1,0 +1,24 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+// A helper program the tests run beside themselves (an X server, a tray); it is ended when
+// the object goes. Its output goes to /dev/null; `inheritedFd` stays open in it.
+class ChildProcess {
+public:
+    explicit ChildProcess(const std::vector<std::string>& argv, int inheritedFd = -1);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool Started() const { return m_pid > 0; }
+
+private:
+    pid_t m_pid = -1;
+};
+
+// Whether a program of that name is on PATH.
+bool ProgramOnPath(const std::string& name);
