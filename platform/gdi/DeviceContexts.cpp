@@ -120,7 +120,9 @@ int GetObject(HGDIOBJ object, int size, void* buffer) {
         // DIB rows are padded to 4 bytes, device-dependent ones to 2.
         const LONG rowBits = info.bmWidth * bitmap->bitsPerPixel;
         info.bmWidthBytes = bitmap->dibSection ? (rowBits + 31) / 32 * 4 : (rowBits + 15) / 16 * 2;
-        info.bmBits = bitmap->dibSection ? bitmap->pixels.Bits() : nullptr;
+        // The pixels are held at 32 bits, so only a 32-bit section can show them as they are.
+        info.bmBits =
+            bitmap->dibSection && bitmap->bitsPerPixel == 32 ? bitmap->pixels.Bits() : nullptr;
         std::memcpy(buffer, &info, sizeof info);
         return int(sizeof info);
     }
