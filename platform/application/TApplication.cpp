@@ -90,6 +90,9 @@ void TApplication::Minimize() {
     if (FMainForm != nullptr && FMainForm->HandleAllocated()) {
         ShowWindow(FMainForm->Handle(), SW_MINIMIZE);
     }
+    if (OnMinimize) {
+        OnMinimize(this);
+    }
 }
 
 void TApplication::Restore() {
@@ -100,6 +103,9 @@ void TApplication::Restore() {
     if (FMainForm != nullptr && FMainForm->HandleAllocated()) {
         Window* window = FindWindow(FMainForm->Handle());
         window->SetShowState(WindowShowState::Normal);
+    }
+    if (OnRestore) {
+        OnRestore(this);
     }
 }
 

@@ -3,6 +3,7 @@
 // reports exceptions that escape event handlers. It has a hidden top-level window of its own,
 // which stands for the program on the taskbar while it is shown.
 
+#include "platform/core/Events.h"
 #include "platform/core/Exception.h"
 #include "platform/core/TComponent.h"
 #include "platform/kernel/Handle.h"
@@ -63,6 +64,8 @@ public:
 
     // Called by Initialize when set, as the class library's InitProc.
     std::function<void()> InitProc;
+    // After Minimize, and after a Restore that found the application minimised.
+    TNotifyEvent OnMinimize, OnRestore;
 
 private:
     void FormCreated(TCustomForm* Form);

@@ -3,6 +3,7 @@
 #include "platform/controls/InputDispatcher.h"
 #include "platform/controls/TWinControl.h"
 #include "platform/core/Exception.h"
+#include "platform/graphics/TFont.h"
 #include "platform/window/InputCodes.h"
 
 TShiftState MouseShiftState(WPARAM wParam) {
@@ -25,7 +26,14 @@ TShiftState MouseShiftState(WPARAM wParam) {
     return shift;
 }
 
-TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_unique<TFont>()) {
+    FFont->OnChange = [this](TObject*) {
+        if (!FTakingParentFont) {
+            FParentFont = false;
+        }
+        FontChanged();
+    };
+}
 
 TControl::~TControl() {
     Destroying();
@@ -158,6 +166,53 @@ void TControl::SetText(const std::string& Value) {
     TextChanged();
 }
 
+void TControl::SetFont(TFont* Value) {
+    FFont->Assign(Value);
+}
+
+void TControl::SetParentFont(bool Value) {
+    if (Value == FParentFont) {
+        return;
+    }
+    FParentFont = Value;
+    if (Value) {
+        TakeParentFont();
+    }
+}
+
+void TControl::TakeParentFont() {
+    if (FParentFont && FParent != nullptr) {
+        FTakingParentFont = true;
+        FFont->Assign(FParent->Font());
+        FTakingParentFont = false;
+    }
+}
+
+void TControl::SetColor(TColor Value) {
+    FParentColor = false;
+    if (Value != FColor) {
+        FColor = Value;
+        ColorChanged();
+    }
+}
+
+void TControl::SetParentColor(bool Value) {
+    if (Value == FParentColor) {
+        return;
+    }
+    FParentColor = Value;
+    if (Value) {
+        TakeParentColor();
+    }
+}
+
+void TControl::TakeParentColor() {
+    if (FParentColor && FParent != nullptr && FParent->Color() != FColor) {
+        FColor = FParent->Color();
+        ColorChanged();
+    }
+}
+
 bool TControl::MouseCapture() const {
     return InputDispatcher::Instance().CaptureControl() == this;
 }
@@ -230,6 +285,14 @@ void TControl::TextChanged() {
 }
 
 void TControl::BoundsChanged(bool) {}
+
+void TControl::FontChanged() {
+    Invalidate();
+}
+
+void TControl::ColorChanged() {
+    Invalidate();
+}
 
 void TControl::InvalidateArea() {
     if (!VisibleWithParents()) {

@@ -7,9 +7,13 @@
 #include "platform/controls/ControlTypes.h"
 #include "platform/core/Events.h"
 #include "platform/core/TComponent.h"
+#include "platform/graphics/TColor.h"
 #include "platform/window/Messages.h"
 
+#include <memory>
 #include <string>
+
+class TFont;
 
 class TWinControl;
 struct PaintContext;
@@ -65,6 +69,17 @@ public:
     void SetCaption(const std::string& Value) { SetText(Value); }
     const std::string& Text() const { return FText; }
     void SetText(const std::string& Value);
+
+    // A control with ParentFont (or ParentColor) follows its parent's font (or colour) until
+    // its own is changed.
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* Value);
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool Value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool Value);
 
     TControlStyle ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
@@ -123,6 +138,8 @@ protected:
     virtual void EnabledChanged();
     virtual void TextChanged();
     virtual void BoundsChanged(bool Resized);
+    virtual void FontChanged();
+    virtual void ColorChanged();
 
 private:
     friend class TWinControl;
@@ -131,12 +148,19 @@ private:
     void ButtonDown(TMessage& Message, TMouseButton Button, bool Double);
     void ButtonUp(TMessage& Message, TMouseButton Button);
     void InvalidateArea();
+    void TakeParentFont();
+    void TakeParentColor();
 
     TWinControl* FParent = nullptr;
     int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
     bool FVisible = true;
     bool FEnabled = true;
     std::string FText;
+    std::unique_ptr<TFont> FFont;
+    bool FParentFont = true;
+    bool FTakingParentFont = false;
+    TColor FColor = clWindow;
+    bool FParentColor = true;
     TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     std::string FHint;
     bool FShowHint = false;

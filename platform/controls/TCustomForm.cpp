@@ -1,6 +1,8 @@
 #include "platform/controls/TCustomForm.h"
 
 #include "platform/application/TApplication.h"
+#include "platform/controls/ComponentReferences.h"
+#include "platform/controls/TControlCanvas.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowCalls.h"
 #include "platform/window/WindowSystem.h"
@@ -10,9 +12,45 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
     SetControlStyle(
         {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
     SetBounds(0, 0, 320, 240);
+    SetColor(clBtnFace);
 }
 
-TCustomForm::~TCustomForm() = default;
+TCanvas* TCustomForm::Canvas() {
+    return &ControlCanvas();
+}
+
+void TCustomForm::Paint() {
+    if (OnPaint) {
+        OnPaint(this);
+    }
+}
+
+void TCustomForm::PaintWindow(TCanvas&) {
+    Paint();
+}
+
+TCustomForm::~TCustomForm() {
+    // While this is still a form, so that the components it owns hear of one another leaving.
+    Destroying();
+    DestroyControls();
+    DestroyComponents();
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+    TWinControl::Notification(AComponent, Operation);
+    if (Operation != opRemove) {
+        return;
+    }
+    for (int i = 0; i < ComponentCount(); ++i) {
+        TComponent* component = Components(i);
+        if (component == AComponent) {
+            continue;
+        }
+        if (auto* references = dynamic_cast<ComponentReferences*>(component)) {
+            references->ComponentRemoved(AComponent);
+        }
+    }
+}
 
 void TCustomForm::AdjustWindowStyle(WindowStyle& Style) const {
     Style.frameless = FBorderStyle == bsNone;

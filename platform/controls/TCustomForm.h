@@ -19,12 +19,17 @@ using enum TFormBorderStyle;
 enum class TPosition { poDesigned, poDefault, poScreenCenter, poDesktopCenter, poMainFormCenter };
 using enum TPosition;
 
+class TCanvas;
+
 class TCustomForm : public TWinControl {
 public:
     HUSHWAVE_CLASS_NAME(TCustomForm)
 
     explicit TCustomForm(TComponent* AOwner);
     ~TCustomForm() override;
+
+    // Drawing on it goes straight to the window's surface and stays until the next repaint.
+    TCanvas* Canvas();
 
     // Asks OnClose; closing the application's main form ends the application.
     void Close();
@@ -36,7 +41,7 @@ public:
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult Value) { FModalResult = Value; }
 
-    TNotifyEvent OnCreate, OnShow, OnHide, OnDestroy;
+    TNotifyEvent OnCreate, OnShow, OnHide, OnDestroy, OnPaint;
     TCloseEvent OnClose;
 
     // Runs OnCreate once construction is complete (the class library calls it after the
@@ -49,7 +54,12 @@ public:
 protected:
     virtual void DoShow();
     virtual void DoHide();
+    // Fires OnPaint; the background has been filled with Color before.
+    virtual void Paint();
+    void PaintWindow(TCanvas& Canvas) override;
 
+    // Tells the components that refer to others (ComponentReferences) of each one leaving.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     bool CanBeTopLevel() const override { return true; }
     void AdjustWindowStyle(WindowStyle& Style) const override;
     void VisibleChanged() override;

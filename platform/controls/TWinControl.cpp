@@ -1,6 +1,9 @@
 #include "platform/controls/TWinControl.h"
 
+#include "platform/controls/ControlMessages.h"
 #include "platform/controls/InputDispatcher.h"
+#include "platform/controls/PaintContext.h"
+#include "platform/controls/TControlCanvas.h"
 #include "platform/controls/WindowComposer.h"
 #include "platform/core/Exception.h"
 #include "platform/window/InputCodes.h"
@@ -56,15 +59,29 @@ TWinControl* FindControl(HWND Handle) {
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
+TControlCanvas& TWinControl::ControlCanvas() {
+    if (!FCanvas) {
+        FCanvas = std::make_unique<TControlCanvas>(*this);
+    }
+    return *FCanvas;
+}
+
+void TWinControl::PaintWindow(TCanvas&) {}
+
+void TWinControl::PaintIn(const PaintContext& Context) {
+    PaintConfined(Context, [&](const DrawingTarget& target) {
+        TControlCanvas& canvas = ControlCanvas();
+        canvas.BeginPaint(target);
+        Perform(WM_ERASEBKGND, canvas.Handle().value, 0);
+        PaintWindow(canvas);
+        canvas.EndPaint();
+    });
+}
+
 TWinControl::~TWinControl() {
     Destroying();
     InputDispatcher::Instance().Forget(*this);
-    // Children go with their parent, whoever owns them, as in the class library.
-    while (ControlCount() > 0) {
-        TControl* child = Controls(ControlCount() - 1);
-        RemoveControl(child);
-        Free(child);
-    }
+    DestroyControls();
     if (Parent() != nullptr) {
         Parent()->RemoveControl(this);
     }
@@ -72,6 +89,15 @@ TWinControl::~TWinControl() {
         // The control is half gone: its window hears nothing more.
         FindWindow(FHandle)->SetProcedure(nullptr);
         DestroyHandle();
+    }
+}
+
+void TWinControl::DestroyControls() {
+    // Children go with their parent, whoever owns them, as in the class library.
+    while (ControlCount() > 0) {
+        TControl* child = Controls(ControlCount() - 1);
+        RemoveControl(child);
+        Free(child);
     }
 }
 
@@ -94,6 +120,8 @@ void TWinControl::InsertControl(TControl* AControl) {
     } else {
         FControls.push_back(AControl);
     }
+    AControl->TakeParentFont();
+    AControl->TakeParentColor();
     AControl->InvalidateArea();
 }
 
@@ -346,6 +374,14 @@ void TWinControl::Dispatch(TMessage& Message) {
         FPaintPosted = false;
         Update();
         break;
+    case WM_ERASEBKGND: {
+        TControlCanvas& canvas = ControlCanvas();
+        canvas.Brush()->SetColor(Color());
+        canvas.Brush()->SetStyle(bsSolid);
+        canvas.FillRect(ClientRect());
+        Message.Result = 1;
+        break;
+    }
     default:
         TControl::Dispatch(Message);
         break;
@@ -376,6 +412,20 @@ void TWinControl::TextChanged() {
 void TWinControl::BoundsChanged(bool) {
     if (FHandle) {
         FindWindow(FHandle)->SetBounds(BoundsRect());
+    }
+}
+
+void TWinControl::FontChanged() {
+    TControl::FontChanged();
+    for (int i = 0; i < ControlCount(); ++i) {
+        Controls(i)->TakeParentFont();
+    }
+}
+
+void TWinControl::ColorChanged() {
+    TControl::ColorChanged();
+    for (int i = 0; i < ControlCount(); ++i) {
+        Controls(i)->TakeParentColor();
     }
 }
 

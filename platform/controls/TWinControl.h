@@ -9,9 +9,12 @@
 #include "platform/controls/TControl.h"
 #include "platform/kernel/Handle.h"
 
+#include <memory>
 #include <vector>
 
 class Surface;
+class TCanvas;
+class TControlCanvas;
 struct WindowStyle;
 
 class TWinControl : public TControl {
@@ -80,9 +83,21 @@ protected:
     // Called once the window record exists, before the children's windows are made.
     virtual void HandleCreated() {}
 
+    // Frees every child control, the front ones first.
+    void DestroyControls();
+
+    // The canvas the control paints with; outside painting it draws on the window surface.
+    TControlCanvas& ControlCanvas();
+    // Paints the control's own pixels after WM_ERASEBKGND, whose default handling fills the
+    // client area with Color.
+    virtual void PaintWindow(TCanvas& Canvas);
+    void PaintIn(const PaintContext& Context) override;
+
     void VisibleChanged() override;
     void TextChanged() override;
     void BoundsChanged(bool Resized) override;
+    void FontChanged() override;
+    void ColorChanged() override;
 
 private:
     friend class InputDispatcher;
@@ -94,6 +109,7 @@ private:
     void FixupTabList();
 
     HWND FHandle;
+    std::unique_ptr<TControlCanvas> FCanvas;
     std::vector<TControl*> FControls;
     std::vector<TWinControl*> FWinControls;
     std::vector<TWinControl*> FTabList;

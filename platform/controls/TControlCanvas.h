@@ -1,0 +1,35 @@
+#pragma once
+// The canvas of a control. While the control's window is composed it draws where the
+// composition points it; at any other time it draws straight onto the surface of the
+// control's top-level window, at the control's place and within its rectangle, and what it
+// drew is handed to the window system before the drawing call returns. It lasts until the
+// next repaint of that area.
+
+#include "platform/gdi/GdiObjects.h"
+#include "platform/graphics/TCanvas.h"
+
+#include <optional>
+
+class TControl;
+
+class TControlCanvas : public TCanvas {
+public:
+    HUSHWAVE_CLASS_NAME(TControlCanvas)
+
+    explicit TControlCanvas(TControl& Control) : FControl(Control) {}
+
+    void BeginPaint(const DrawingTarget& PaintTarget) { FPaintTarget = PaintTarget; }
+    void EndPaint() { FPaintTarget.reset(); }
+    bool Painting() const { return FPaintTarget.has_value(); }
+
+protected:
+    DrawingTarget Target() override;
+    void Changed() override;
+
+private:
+    // The control's rectangle on its top-level window, and that window's surface.
+    DrawingTarget WindowTarget() const;
+
+    TControl& FControl;
+    std::optional<DrawingTarget> FPaintTarget;
+};
