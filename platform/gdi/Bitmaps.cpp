@@ -40,6 +40,10 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bit
     }
     RowOrder order = h->biHeight > 0 ? RowOrder::BottomUp : RowOrder::TopDown;
     HBITMAP bitmap = CreateBitmapObject(Surface(h->biWidth, int(height), order), 32, true);
+    if (!bitmap) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
     if (bits != nullptr) {
         *bits = FindBitmap(bitmap)->pixels.Bits();
     }

@@ -42,8 +42,13 @@ HDC CreateCompatibleDC(HDC hdc) {
         return nullptr;
     }
     HBITMAP stock = StockBitmap();
+    HDC dc(AddGdiObject(std::make_unique<DeviceContext>(stock)).value);
+    if (!dc) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
     FindBitmap(stock)->selections++;
-    return HDC(AddGdiObject(std::make_unique<DeviceContext>(stock)).value);
+    return dc;
 }
 
 BOOL DeleteDC(HDC hdc) {

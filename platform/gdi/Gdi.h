@@ -20,6 +20,19 @@ constexpr int SIMPLEREGION = 2;
 constexpr int COMPLEXREGION = 3;
 
 constexpr LONG MAXLONG = 0x7FFFFFFF;
+
+constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
+    return COLORREF(r | (g << 8) | (b << 16));
+}
+constexpr BYTE GetRValue(COLORREF color) {
+    return BYTE(color);
+}
+constexpr BYTE GetGValue(COLORREF color) {
+    return BYTE(color >> 8);
+}
+constexpr BYTE GetBValue(COLORREF color) {
+    return BYTE(color >> 16);
+}
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // Raster operations of BitBlt and StretchBlt.

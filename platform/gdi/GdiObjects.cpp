@@ -7,6 +7,8 @@ namespace {
 struct GdiTable {
     std::unordered_map<uint32_t, std::unique_ptr<GdiObject>> objects;
     uint32_t next = 0x100;
+    size_t count = 0; // objects other than stock ones
+    size_t quota = kDefaultGdiObjectQuota;
 };
 
 GdiTable& Table() {
@@ -30,6 +32,12 @@ DrawingTarget DeviceContext::Target() const {
 
 HGDIOBJ AddGdiObject(std::unique_ptr<GdiObject> object) {
     GdiTable& table = Table();
+    if (!object->stock) {
+        if (table.count >= table.quota) {
+            return nullptr;
+        }
+        ++table.count;
+    }
     HGDIOBJ handle(table.next++);
     table.objects.emplace(handle.value, std::move(object));
     return handle;
@@ -49,15 +57,18 @@ bool RemoveGdiObject(uint32_t handleValue) {
     }
     std::unique_ptr<GdiObject> object = std::move(it->second);
     objects.erase(it);
+    if (!object->stock) {
+        --Table().count;
+    }
     return true;
 }
 
 size_t GdiObjectCount() {
-    size_t count = 0;
-    for (const auto& [handle, object] : Table().objects) {
-        count += object->stock ? 0 : 1;
-    }
-    return count;
+    return Table().count;
+}
+
+void SetGdiObjectQuotaForTesting(size_t quota) {
+    Table().quota = quota;
 }
 
 GdiBitmap* FindBitmap(HBITMAP handle) {

@@ -88,12 +88,17 @@ public:
     int backgroundMode = OPAQUE;
 };
 
+// Null when the process already holds as many objects as its quota allows, as GDI refuses
+// objects beyond its per-process quota; the object is then destroyed.
 HGDIOBJ AddGdiObject(std::unique_ptr<GdiObject> object);
 GdiObject* FindGdiObject(uint32_t handleValue);
 // Removes and destroys the object; false when there is none.
 bool RemoveGdiObject(uint32_t handleValue);
 // How many objects the table holds besides the stock ones: what leak tests compare.
 size_t GdiObjectCount();
+constexpr size_t kDefaultGdiObjectQuota = 10000;
+// Lets tests run out of GDI objects; kDefaultGdiObjectQuota restores the default.
+void SetGdiObjectQuotaForTesting(size_t quota);
 
 GdiBitmap* FindBitmap(HBITMAP handle);
 GdiRegion* FindRegion(HRGN handle);

@@ -69,15 +69,20 @@ void TBitmap::ReplaceImage(HBITMAP Handle) {
     FHandle = Handle;
 }
 
-void TBitmap::SetImagePixels(Surface Pixels) {
-    FWidth = Pixels.Width();
-    FHeight = Pixels.Height();
-    if (Pixels.Empty()) {
-        ReplaceImage(nullptr);
-        return;
+void TBitmap::SetImagePixels(Surface Pixels, TPixelFormat Format) {
+    const int width = Pixels.Width(), height = Pixels.Height();
+    HBITMAP handle;
+    if (!Pixels.Empty()) {
+        FormatTag tag = TagOf(Format);
+        handle = CreateBitmapObject(std::move(Pixels), tag.bitsPerPixel, tag.dibSection);
+        if (!handle) {
+            throw EOutOfResources("Out of system resources");
+        }
     }
-    FormatTag tag = TagOf(FPixelFormat);
-    ReplaceImage(CreateBitmapObject(std::move(Pixels), tag.bitsPerPixel, tag.dibSection));
+    ReplaceImage(handle);
+    FWidth = width;
+    FHeight = height;
+    FPixelFormat = Format;
 }
 
 void TBitmap::SetSize(int AWidth, int AHeight) {
@@ -100,13 +105,11 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
     }
     if (GdiBitmap* image = Image(); image && !resized.Empty()) {
         image->pixels = std::move(resized);
-        FWidth = AWidth;
-        FHeight = AHeight;
     } else {
-        SetImagePixels(std::move(resized));
-        FWidth = AWidth;
-        FHeight = AHeight;
+        SetImagePixels(std::move(resized), FPixelFormat);
     }
+    FWidth = AWidth;
+    FHeight = AHeight;
     Changed();
 }
 
@@ -188,16 +191,15 @@ void TBitmap::Assign(TPersistent* Source) {
     }
     auto* bitmap = static_cast<TBitmap*>(Source);
     if (bitmap != nullptr) {
-        FPixelFormat = bitmap->FPixelFormat;
+        GdiBitmap* image = bitmap->Image();
+        SetImagePixels(image ? image->pixels : Surface(), bitmap->FPixelFormat);
+        FWidth = bitmap->FWidth;
+        FHeight = bitmap->FHeight;
         FTransparent = bitmap->FTransparent;
         FTransparentColor = bitmap->FTransparentColor;
         FTransparentMode = bitmap->FTransparentMode;
-        GdiBitmap* image = bitmap->Image();
-        SetImagePixels(image ? image->pixels : Surface());
-        FWidth = bitmap->FWidth;
-        FHeight = bitmap->FHeight;
     } else {
-        SetImagePixels(Surface());
+        SetImagePixels(Surface(), FPixelFormat);
     }
     Changed();
 }
@@ -206,8 +208,7 @@ void TBitmap::LoadFromStream(std::istream& Stream) {
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(Stream)),
                                std::istreambuf_iterator<char>());
     BmpImage image = DecodeBmp(bytes);
-    FPixelFormat = image.bitsPerPixel == 32 ? pf32bit : pf24bit;
-    SetImagePixels(std::move(image.pixels));
+    SetImagePixels(std::move(image.pixels), image.bitsPerPixel == 32 ? pf32bit : pf24bit);
     Changed();
 }
 

@@ -74,7 +74,9 @@ private:
 
     GdiBitmap* Image() const;
     void ReplaceImage(HBITMAP Handle);
-    void SetImagePixels(Surface Pixels);
+    // Throws EOutOfResources when GDI has no room for another bitmap; the bitmap is then as
+    // it was.
+    void SetImagePixels(Surface Pixels, TPixelFormat Format);
 
     HBITMAP FHandle;
     int FWidth = 0;
