@@ -97,17 +97,22 @@ void DrawRecess(FineCanvas& canvas, const std::function<Polygon(double)>& shape,
 }
 
 void DrawBody(FineCanvas& canvas) {
+    const auto body = [&](double inset) {
+        canvas.FillGradient(FaceOutline(inset), 0, kFaceHeight, palette::kBodyTop,
+                            palette::kBodyBottom);
+    };
     canvas.FillPolygon(FaceOutline(0), palette::kEdge);
     canvas.FillGradient(FaceOutline(1), 0, kFaceHeight, palette::kBevelLight, palette::kBevelDark);
-    canvas.FillGradient(FaceOutline(kBevel), 0, kFaceHeight, palette::kBodyTop,
-                        palette::kBodyBottom);
-    // An engraved line around the face, a little inside the bevel.
-    canvas.FillGradient(Ring(FaceOutline(6), FaceOutline(7)), 0, kFaceHeight,
+    body(kBevel);
+    // An engraved line around the face, a little inside the bevel: its dark and light lips,
+    // then the body again inside it, whose gradient depends on the row alone.
+    canvas.FillGradient(FaceOutline(6), 0, kFaceHeight,
                         Mix(palette::kBodyTop, palette::kBlack, 0.55),
                         Mix(palette::kBodyBottom, palette::kBlack, 0.55));
-    canvas.FillGradient(Ring(FaceOutline(7), FaceOutline(8)), 0, kFaceHeight,
+    canvas.FillGradient(FaceOutline(7), 0, kFaceHeight,
                         Mix(palette::kBodyTop, palette::kWhite, 0.12),
                         Mix(palette::kBodyBottom, palette::kWhite, 0.08));
+    body(8);
 }
 
 void DrawScrew(FineCanvas& canvas, Vec2 at) {

@@ -1,7 +1,8 @@
 #pragma once
 // A picture drawn on a grid kScale times finer than its pixels and averaged down, so the
 // platform's crisp GDI shapes come out with smooth edges. Coordinates are picture pixels,
-// fractions allowed; the drawing itself is done by a kiln painter on a TBitmap's canvas.
+// fractions allowed; the shapes are drawn by a kiln painter on a TBitmap's canvas, text and
+// pictures by the canvas itself.
 
 #include "tools/skin/Rgb.h"
 #include "tools/skin/Shapes.h"
@@ -33,8 +34,8 @@ public:
     void FillRect(double left, double top, double right, double bottom, Rgb colour);
     void FillPolygon(const Polygon& polygon, Rgb colour);
     void FillEllipse(Vec2 centre, double rx, double ry, Rgb colour);
-    // The polygon filled in bands of fine rows whose colour runs from topColour at y = top to
-    // bottomColour at y = bottom; rows above and below keep the end colours.
+    // The polygon filled in bands whose colour runs from topColour at y = top to bottomColour
+    // at y = bottom; rows above and below keep the end colours.
     void FillGradient(const Polygon& polygon, double top, double bottom, Rgb topColour,
                       Rgb bottomColour);
     // Text with its cell's top-left corner at the point, drawn with a clear background.

@@ -112,14 +112,6 @@ Polygon EllipseArc(Vec2 centre, double rx, double ry, double from, double to, in
     return arc;
 }
 
-Polygon Ring(const Polygon& outer, const Polygon& hole) {
-    Polygon ring = outer;
-    ring.push_back(outer.front());
-    ring.insert(ring.end(), hole.begin(), hole.end());
-    ring.push_back(hole.front());
-    return ring;
-}
-
 Polygon ClipToRows(const Polygon& polygon, double top, double bottom) {
     const auto clip = [](const Polygon& in, auto inside, auto cut) {
         Polygon out;

@@ -1,8 +1,8 @@
 #pragma once
 // Outlines for the skin, built as polygons fine enough to pass for curves once drawn on the
 // fine grid: polygons with rounded corners and insets of them, elliptic arcs, and the
-// operations the shading needs (a ring as one even-odd polygon, a polygon cut to a band of
-// rows, an edge-offset convex polygon).
+// operations the shading needs (a polygon cut to a band of rows, an edge-offset convex
+// polygon).
 
 #include "tools/skin/Vec2.h"
 
@@ -28,10 +28,6 @@ Polygon RoundedRect(double left, double top, double right, double bottom, double
 // Points of the ellipse centred at centre with radii rx, ry, from angle `from` to `to` (in
 // radians, y pointing down, so a growing angle turns clockwise on screen), ends included.
 Polygon EllipseArc(Vec2 centre, double rx, double ry, double from, double to, int steps);
-
-// One polygon that fills the area between outer and a hole inside it when filled in
-// alternate (even-odd) mode: both loops joined by a bridge that is crossed twice.
-Polygon Ring(const Polygon& outer, const Polygon& hole);
 
 // The part of the polygon with top <= y <= bottom.
 Polygon ClipToRows(const Polygon& polygon, double top, double bottom);
