@@ -45,6 +45,8 @@ std::unique_ptr<ChildProcess> StartXvfb() {
 class QtDisplayEnvironment final : public ::testing::Environment {
 public:
     void SetUp() override {
+        // A dialog or menu that never sees its keys would block for ever; end the run instead.
+        alarm(300);
         if (ProgramOnPath("Xvfb")) {
             m_server = StartXvfb();
         }

@@ -159,13 +159,12 @@ void XProbe::FillRect(uint32_t window, const RECT& rect, uint32_t pixel) {
     Sync();
 }
 
-bool XProbe::ViewableWindowOfType(const std::string& type) {
-    uint32_t wanted = Atom("_NET_WM_WINDOW_TYPE_" + type);
+bool XProbe::PopupShown() {
     for (uint32_t window : Children(m_root)) {
-        for (uint32_t atom : CardinalProperty(window, "_NET_WM_WINDOW_TYPE")) {
-            if (atom == wanted && IsViewable(window)) {
-                return true;
-            }
+        auto reply = Take(xcb_get_window_attributes_reply(
+            m_connection, xcb_get_window_attributes(m_connection, window), nullptr));
+        if (reply && reply->override_redirect && reply->map_state == XCB_MAP_STATE_VIEWABLE) {
+            return true;
         }
     }
     return false;

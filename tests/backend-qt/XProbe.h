@@ -29,8 +29,8 @@ public:
     std::vector<uint32_t> CardinalProperty(uint32_t window, const std::string& property);
     // Paints straight into the window, past its owner.
     void FillRect(uint32_t window, const RECT& rect, uint32_t pixel);
-    // Whether a window of that _NET_WM_WINDOW_TYPE (without the prefix) is mapped.
-    bool ViewableWindowOfType(const std::string& type);
+    // Whether a window that the window manager does not manage is mapped: a menu or tooltip.
+    bool PopupShown();
     bool SelectionOwned(const std::string& selection);
 
 private:

@@ -15,7 +15,9 @@ QIcon IconFrom(const Surface& surface) {
         blank.fill(Qt::transparent);
         return QIcon(blank);
     }
-    return QIcon(QPixmap::fromImage(SurfaceImage(surface)));
+    // A surface leaves the alpha byte 0; a tray may show icons with their alpha, so the
+    // conversion makes every pixel opaque.
+    return QIcon(QPixmap::fromImage(SurfaceImage(surface).convertToFormat(QImage::Format_ARGB32)));
 }
 
 } // namespace

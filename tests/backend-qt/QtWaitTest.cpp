@@ -1,0 +1,63 @@
+#include "platform/window/WindowSystem.h"
+#include "tests/backend-qt/QtTestDisplay.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+class QtWaitTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SKIP_WITHOUT_DISPLAY();
+        ASSERT_EQ(pipe(m_quiet), 0);
+        ASSERT_EQ(pipe(m_busy), 0);
+    }
+    void TearDown() override {
+        for (int fd : {m_quiet[0], m_quiet[1], m_busy[0], m_busy[1]}) {
+            if (fd >= 0) {
+                close(fd);
+            }
+        }
+    }
+    int m_quiet[2] = {-1, -1};
+    int m_busy[2] = {-1, -1};
+};
+
+TEST_F(QtWaitTest, ReportsTheReadableDescriptorsAsPollDoes) {
+    ASSERT_EQ(write(m_busy[1], "x", 1), 1);
+    pollfd fds[] = {{m_quiet[0], POLLIN, 0}, {m_busy[0], POLLIN, 0}};
+    EXPECT_EQ(CurrentWindowSystem().Wait(fds, 1000), 1);
+    EXPECT_EQ(fds[0].revents, 0);
+    EXPECT_EQ(fds[1].revents, POLLIN);
+    // Still readable, so it is reported again, also without waiting.
+    EXPECT_EQ(CurrentWindowSystem().Wait(fds, 0), 1);
+}
+
+TEST_F(QtWaitTest, ReturnsNothingWhenTheTimeOutPasses) {
+    pollfd fds[] = {{m_quiet[0], POLLIN, 0}};
+    PumpFor(100); // whatever Qt still had to do
+    EXPECT_EQ(CurrentWindowSystem().Wait(fds, 30), 0);
+    EXPECT_EQ(fds[0].revents, 0);
+}
+
+TEST_F(QtWaitTest, WakesWithoutTimeOutWhenADescriptorBecomesReadable) {
+    std::thread writer([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        (void)!write(m_busy[1], "x", 1);
+    });
+    pollfd fds[] = {{m_busy[0], POLLIN, 0}};
+    int ready = 0;
+    // Qt events may end a wait before the descriptor does; each wait returns 0 then.
+    while (ready == 0) {
+        ready = CurrentWindowSystem().Wait(fds, -1);
+    }
+    writer.join();
+    EXPECT_EQ(ready, 1);
+    EXPECT_EQ(fds[0].revents, POLLIN);
+}
+
+} // namespace
