@@ -49,7 +49,9 @@ const char* TranslateText(const char* text) {
     return pZvTranslateStr != nullptr ? pZvTranslateStr(text) : text;
 }
 
-const char* GetLanguageName() { return pZvGetLangName != nullptr ? pZvGetLangName() : nullptr; }
+const char* GetLanguageName() {
+    return pZvGetLangName != nullptr ? pZvGetLangName() : nullptr;
+}
 
 bool IsJapaneseLanguage() {
     const char* name = GetLanguageName();

@@ -16,6 +16,3 @@ bool IsJapaneseLanguage();
 
 // Forgets the bound entry points, so each test starts unbound as the program does.
 void UnbindLanguageLibraryForTesting();
-
-// Font character set for the Japanese rule.
-constexpr unsigned char SHIFTJIS_CHARSET = 128;

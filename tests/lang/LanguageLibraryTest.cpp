@@ -11,12 +11,24 @@
 
 namespace {
 
-const char* PathName() { return "/catalogs"; }
-const char* Shout(const char* text) { return std::strcmp(text, "CPU Frequency") == 0 ? "CPU-Takt" : text; }
-const char* Japanese() { return "Japanese"; }
-const char* LowerJapanese() { return "japanese"; }
-const char* JapaneseBlank() { return "Japanese "; }
-const char* NoName() { return nullptr; }
+const char* PathName() {
+    return "/catalogs";
+}
+const char* Shout(const char* text) {
+    return std::strcmp(text, "CPU Frequency") == 0 ? "CPU-Takt" : text;
+}
+const char* Japanese() {
+    return "Japanese";
+}
+const char* LowerJapanese() {
+    return "japanese";
+}
+const char* JapaneseBlank() {
+    return "Japanese ";
+}
+const char* NoName() {
+    return nullptr;
+}
 
 class LanguageLibraryTest : public ::testing::Test {
 protected:
@@ -62,7 +74,8 @@ TEST_P(JapaneseRule, NeedsTheExactName) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, JapaneseRule,
-                         ::testing::Values(NameCase{&Japanese, true}, NameCase{&LowerJapanese, false},
+                         ::testing::Values(NameCase{&Japanese, true},
+                                           NameCase{&LowerJapanese, false},
                                            NameCase{&JapaneseBlank, false},
                                            NameCase{&NoName, false}));
 
