@@ -9,6 +9,12 @@
 
 namespace {
 
+// The pixels left <= x < right of one row.
+struct Span {
+    int left;
+    int right;
+};
+
 RECT Intersect(const RECT& a, const RECT& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
             std::min(a.bottom, b.bottom)};
@@ -29,14 +35,14 @@ void PaintRow(uint32_t* row, int left, int right, const Paint& paint) {
 }
 
 void PaintSpans(Surface& target, const RECT& clip, const SpanSet& spans, const Paint& paint) {
-    for (int y = std::max<int>(spans.Top(), clip.top);
-         y < std::min<int>(spans.Bottom(), clip.bottom); ++y) {
-        for (const Span& span : spans.Row(y)) {
-            int left = std::max<int>(span.left, clip.left);
-            int right = std::min<int>(span.right, clip.right);
-            if (left < right) {
-                PaintRow(target.Row(y), left, right, paint);
-            }
+    for (const RowSpan& span : spans.Merged()) {
+        if (span.y < clip.top || span.y >= clip.bottom) {
+            continue;
+        }
+        int left = std::max<int>(span.left, clip.left);
+        int right = std::min<int>(span.right, clip.right);
+        if (left < right) {
+            PaintRow(target.Row(span.y), left, right, paint);
         }
     }
 }
@@ -146,6 +152,18 @@ std::optional<Span> CoreRow(const RECT& box, int cw, int ch, int y, int depth) {
     return core;
 }
 
+// The clip's rows that a stroke of the width through the points can reach.
+std::pair<int, int> RowsNear(const RECT& clip, std::span<const POINT> points, int width) {
+    int64_t top = points[0].y, bottom = points[0].y;
+    for (const POINT& p : points) {
+        top = std::min<int64_t>(top, p.y);
+        bottom = std::max<int64_t>(bottom, p.y);
+    }
+    const int reach = std::max(1, width);
+    return {int(std::max<int64_t>(clip.top, top - reach)),
+            int(std::min<int64_t>(clip.bottom, bottom + reach + 1))};
+}
+
 RECT Ordered(RECT r) {
     if (r.left > r.right) {
         std::swap(r.left, r.right);
@@ -172,7 +190,8 @@ void DrawLine(Surface& target, const RECT& clip, POINT from, POINT to, const Str
     if (c.left >= c.right || c.top >= c.bottom) {
         return;
     }
-    SpanSet spans(c.top, c.bottom);
+    const POINT ends[] = {from, to};
+    SpanSet spans(RowsNear(c, ends, stroke.width));
     AddLine(spans, c, from, to, std::max(1, stroke.width));
     PaintSpans(target, c, spans, stroke.paint);
 }
@@ -263,7 +282,7 @@ void DrawPolygon(Surface& target, const RECT& clip, std::span<const POINT> point
         PaintSpans(target, c, spans, *fill);
     }
     if (stroke != nullptr) {
-        SpanSet spans(c.top, c.bottom);
+        SpanSet spans(RowsNear(c, points, stroke->width));
         for (size_t i = 0; i < points.size(); ++i) {
             AddLine(spans, c, points[i], points[(i + 1) % points.size()],
                     std::max(1, stroke->width));

@@ -2,38 +2,50 @@
 
 #include <algorithm>
 
-SpanSet::SpanSet(int top, int bottom)
-    : m_top(top), m_rows(size_t(std::max(0, bottom - top))), m_merged(m_rows.size(), true) {}
-
 void SpanSet::Add(int y, int left, int right) {
-    if (left >= right || y < m_top || y >= Bottom()) {
+    if (left >= right || y < m_top || y >= m_bottom) {
         return;
     }
-    size_t row = size_t(y - m_top);
-    m_rows[row].push_back({left, right});
-    m_merged[row] = m_rows[row].size() == 1;
+    // Lines add their pixels one by one; a pixel next to the last span extends it.
+    if (!m_spans.empty()) {
+        RowSpan& last = m_spans.back();
+        if (last.y == y && left <= last.right && right >= last.left) {
+            last.left = std::min(last.left, left);
+            last.right = std::max(last.right, right);
+            return;
+        }
+        if (last.y > y || (last.y == y && left < last.left)) {
+            m_merged = false;
+        }
+    }
+    m_spans.push_back({y, left, right});
 }
 
-const std::vector<Span>& SpanSet::Row(int y) const {
-    static const std::vector<Span> none;
-    if (y < m_top || y >= Bottom()) {
-        return none;
-    }
-    size_t row = size_t(y - m_top);
-    std::vector<Span>& spans = m_rows[row];
-    if (!m_merged[row]) {
-        std::sort(spans.begin(), spans.end(),
-                  [](const Span& a, const Span& b) { return a.left < b.left; });
-        size_t out = 0;
-        for (size_t i = 1; i < spans.size(); ++i) {
-            if (spans[i].left <= spans[out].right) {
-                spans[out].right = std::max(spans[out].right, spans[i].right);
-            } else {
-                spans[++out] = spans[i];
-            }
+const std::vector<RowSpan>& SpanSet::Merged() const {
+    if (m_merged) {
+        bool disjoint = true;
+        for (size_t i = 1; i < m_spans.size() && disjoint; ++i) {
+            disjoint = m_spans[i].y != m_spans[i - 1].y || m_spans[i].left > m_spans[i - 1].right;
         }
-        spans.resize(out + 1);
-        m_merged[row] = true;
+        if (disjoint) {
+            return m_spans;
+        }
     }
-    return spans;
+    std::sort(m_spans.begin(), m_spans.end(), [](const RowSpan& a, const RowSpan& b) {
+        return a.y != b.y ? a.y < b.y : a.left < b.left;
+    });
+    size_t out = 0;
+    for (size_t i = 1; i < m_spans.size(); ++i) {
+        RowSpan& kept = m_spans[out];
+        if (m_spans[i].y == kept.y && m_spans[i].left <= kept.right) {
+            kept.right = std::max(kept.right, m_spans[i].right);
+        } else {
+            m_spans[++out] = m_spans[i];
+        }
+    }
+    if (!m_spans.empty()) {
+        m_spans.resize(out + 1);
+    }
+    m_merged = true;
+    return m_spans;
 }
