@@ -114,7 +114,9 @@ HRGN ExtCreateRegion(const XFORM* transform, DWORD count, const RGNDATA* data) {
         return nullptr;
     }
     std::vector<RECT> rects(data->rdh.nCount);
-    std::memcpy(rects.data(), data->Buffer, rects.size() * sizeof(RECT));
+    if (!rects.empty()) {
+        std::memcpy(rects.data(), data->Buffer, rects.size() * sizeof(RECT));
+    }
     try {
         return HRGN(AddGdiObject(std::make_unique<GdiRegion>(Region::FromRects(rects))));
     } catch (const std::bad_alloc&) {
@@ -141,6 +143,8 @@ DWORD GetRegionData(HRGN handle, DWORD count, RGNDATA* data) {
     data->rdh.nCount = DWORD(rects.size());
     data->rdh.nRgnSize = DWORD(rects.size() * sizeof(RECT));
     data->rdh.rcBound = region->region.Bounds();
-    std::memcpy(data->Buffer, rects.data(), rects.size() * sizeof(RECT));
+    if (!rects.empty()) {
+        std::memcpy(data->Buffer, rects.data(), rects.size() * sizeof(RECT));
+    }
     return count;
 }

@@ -37,7 +37,8 @@ void InitRect(pixman_region32_t* r, int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top) {
         pixman_region32_init(r);
     } else {
-        pixman_region32_init_rect(r, left, top, unsigned(right - left), unsigned(bottom - top));
+        pixman_region32_init_rect(r, left, top, unsigned(int64_t(right) - left),
+                                  unsigned(int64_t(bottom) - top));
     }
 }
 
