@@ -158,6 +158,29 @@ TEST_F(QtWindowTest, ShapedTopmostWindowShowsItsSurfaceInsideItsRegionAndWhatIsB
     SavePng(X().Capture(kAround), "qt-backend.png");
 }
 
+TEST_F(QtWindowTest, ShownWindowThatStartsOrStopsStayingOnTopStaysShownWithoutTaskbarButton) {
+    TestWindow window("topmost");
+    ASSERT_TRUE(window.ShowAndWait(X()));
+    TestWindow other("other",
+                     RECT{kBounds.left + 100, kBounds.top, kBounds.right + 100, kBounds.bottom});
+    other.Record().GetSurface().Fill(0x0000FF);
+    ASSERT_TRUE(other.ShowAndWait(X()));
+    // Inside both windows: which of the two is in front.
+    RECT overlap{kBounds.left + 150, kBounds.top + 100, kBounds.left + 151, kBounds.top + 101};
+    for (bool topmost : {true, false, true}) {
+        window.Record().SetTopmost(topmost);
+        BringToFront(other.Record());
+        uint32_t expected = topmost ? PatternPixel(150, 100) : 0x0000FF;
+        EXPECT_TRUE(PumpUntil([&] { return X().Capture(overlap).Pixel(0, 0) == expected; }))
+            << "topmost " << topmost;
+        uint32_t id = X().FindWindow("topmost");
+        EXPECT_TRUE(X().IsViewable(id));
+        EXPECT_EQ(X().ScreenRect(id), kBounds);
+        std::vector<std::string> state = X().AtomProperty(id, "_NET_WM_STATE");
+        EXPECT_NE(std::find(state.begin(), state.end(), "_NET_WM_STATE_SKIP_TASKBAR"), state.end());
+    }
+}
+
 TEST_F(QtWindowTest, PresentedPixelsAreOnTheScreenWhenPresentReturns) {
     TestWindow window("present");
     ASSERT_TRUE(window.ShowAndWait(X()));

@@ -46,6 +46,7 @@ TopLevelWidget::TopLevelWidget(Window& record) : m_record(&record) {
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(QString::fromUtf8(record.Text()));
     ApplyFlags();
+    ApplyBounds();
 }
 
 void TopLevelWidget::Detach() {
@@ -101,11 +102,14 @@ void TopLevelWidget::ApplyFlags() {
     Qt::WindowFlags flags = Qt::Tool;
     flags.setFlag(Qt::FramelessWindowHint, frameless);
     flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
-    // New flags hide a shown widget; the bounds and visibility of the record bring it back.
-    m_applying = true;
-    setWindowFlags(flags);
-    m_applying = false;
-    ApplyBounds();
+    if (windowHandle() == nullptr) {
+        setWindowFlags(flags);
+        return;
+    }
+    // New flags set on the widget would destroy its window and make a hidden one; the window
+    // takes them where it is.
+    overrideWindowFlags(flags);
+    windowHandle()->setFlags(flags);
 }
 
 void TopLevelWidget::ApplyBounds() {
