@@ -1,16 +1,85 @@
 #include "app/TTfrmMain.h"
 
 #include "platform/application/TApplication.h"
+#include "platform/application/TTimer.h"
+#include "platform/controls/InputDispatcher.h"
+#include "platform/controls/TCustomImageList.h"
+#include "platform/controls/TImage.h"
+#include "platform/controls/TLabel.h"
+#include "platform/controls/TPopupMenu.h"
+#include "platform/controls/TTrayIcon.h"
 #include "platform/window/WindowCalls.h"
 
 TTfrmMain* frmMain = nullptr;
 
-TTfrmMain::TTfrmMain(TComponent* Owner) : TForm(Owner) {
-    SetName("frmMain");
-    SetCaption("frmMain");
-    SetBorderStyle(bsNone);
-    SetPosition(poScreenCenter);
-    SetBounds(0, 0, 385, 215);
+TTfrmMain::TTfrmMain(TComponent* Owner) : TForm(Owner) {}
+
+const FormClassInfo& TTfrmMain::Published() {
+    static const FormClassInfo info =
+        FormClassInfo::Of<TTfrmMain>("TForm")
+            .Field("imgBackground", &TTfrmMain::imgBackground)
+            .Field("imgCPUBar", &TTfrmMain::imgCPUBar)
+            .Field("imgCPU1", &TTfrmMain::imgCPU1)
+            .Field("imgCPU2", &TTfrmMain::imgCPU2)
+            .Field("imgCPU3", &TTfrmMain::imgCPU3)
+            .Field("imgCPU4", &TTfrmMain::imgCPU4)
+            .Field("imgCPU5", &TTfrmMain::imgCPU5)
+            .Field("imgCPU6", &TTfrmMain::imgCPU6)
+            .Field("imgCPU7", &TTfrmMain::imgCPU7)
+            .Field("imgVIDPerc", &TTfrmMain::imgVIDPerc)
+            .Field("imgVID1", &TTfrmMain::imgVID1)
+            .Field("imgVID2", &TTfrmMain::imgVID2)
+            .Field("imgVID3", &TTfrmMain::imgVID3)
+            .Field("imgVID4", &TTfrmMain::imgVID4)
+            .Field("imgVID5", &TTfrmMain::imgVID5)
+            .Field("imgVID6", &TTfrmMain::imgVID6)
+            .Field("imgClose", &TTfrmMain::imgClose)
+            .Field("imgMin", &TTfrmMain::imgMin)
+            .Field("lbCpuFreq", &TTfrmMain::lbCpuFreq)
+            .Field("lbCpuVolt", &TTfrmMain::lbCpuVolt)
+            .Field("imgMinDn", &TTfrmMain::imgMinDn)
+            .Field("imgMinOv", &TTfrmMain::imgMinOv)
+            .Field("imgMinUp", &TTfrmMain::imgMinUp)
+            .Field("imgCloseDn", &TTfrmMain::imgCloseDn)
+            .Field("imgCloseOv", &TTfrmMain::imgCloseOv)
+            .Field("imgCloseUp", &TTfrmMain::imgCloseUp)
+            .Field("Timer1", &TTfrmMain::Timer1)
+            .Field("imglstNumL", &TTfrmMain::imglstNumL)
+            .Field("imglstNumM", &TTfrmMain::imglstNumM)
+            .Field("imglstNumS", &TTfrmMain::imglstNumS)
+            .Field("TrayIcon1", &TTfrmMain::TrayIcon1)
+            .Field("PopupMenu1", &TTfrmMain::PopupMenu1)
+            .Field("Restore1", &TTfrmMain::Restore1)
+            .Field("Close1", &TTfrmMain::Close1)
+            .Field("Timer2", &TTfrmMain::Timer2)
+            .Field("imglstCPUPerf", &TTfrmMain::imglstCPUPerf)
+            .Method("FormShow", &TTfrmMain::FormShow)
+            .Method("imgBackgroundMouseDown", &TTfrmMain::imgBackgroundMouseDown)
+            .Method("TrayIcon1Restore", &TTfrmMain::TrayIcon1Restore)
+            .Method("Restore1Click", &TTfrmMain::Restore1Click)
+            .Method("Close1Click", &TTfrmMain::Close1Click);
+    return info;
+}
+
+void TTfrmMain::FormShow(TObject*) {
+    ShowWindow(Application->Handle(), SW_HIDE);
+}
+
+void TTfrmMain::imgBackgroundMouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+    ReleaseCapture();
+    SendMessageA(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void TTfrmMain::TrayIcon1Restore(TObject*) {
+    Show();
+}
+
+void TTfrmMain::Restore1Click(TObject*) {
+    Show();
+}
+
+void TTfrmMain::Close1Click(TObject*) {
+    Close();
 }
 
 void TTfrmMain::Dispatch(TMessage& Message) {

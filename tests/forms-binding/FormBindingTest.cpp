@@ -5,6 +5,7 @@
 #include "BindingForm.h"
 #include "platform/application/TTimer.h"
 #include "platform/binding/FormReader.h"
+#include "platform/binding/FormResource.h"
 #include "platform/controls/TCustomImageList.h"
 #include "platform/controls/TImage.h"
 #include "platform/controls/TPicture.h"
@@ -283,6 +284,38 @@ TEST_F(FormBinding, TheEmbeddedResourceOfTheFormsClassIsRead) {
     TForm plain(nullptr);
     EXPECT_FALSE(InitInheritedComponent(plain, TBindingForm::Published()))
         << "TForm.dfm is not built in";
+}
+
+// A form class reads its resource as a member, before its constructor's body runs.
+class TResourceForm : public TBindingForm {
+public:
+    explicit TResourceForm(TComponent* Owner) : TBindingForm(Owner) {
+        captionInBody = Button1 != nullptr ? Button1->Caption() : "";
+    }
+    std::string captionInBody;
+
+private:
+    FormResource FResource{*this, Published()};
+};
+
+class TUnbuiltForm : public TBindingForm {
+public:
+    HUSHWAVE_CLASS_NAME(TUnbuiltForm)
+    explicit TUnbuiltForm(TComponent* Owner) : TBindingForm(Owner) {}
+
+private:
+    FormResource FResource{*this, Published()};
+};
+
+TEST_F(FormBinding, AFormResourceMemberReadsBeforeTheConstructorsBody) {
+    TResourceForm built(nullptr);
+    EXPECT_EQ(built.captionInBody, "OK");
+    try {
+        TUnbuiltForm unbuilt(nullptr);
+        FAIL();
+    } catch (const EResNotFound& e) {
+        EXPECT_EQ(e.Message(), "Resource TUnbuiltForm not found");
+    }
 }
 
 } // namespace
