@@ -240,9 +240,19 @@ void InputDispatcher::Forget(TControl& control) {
     if (m_lastPress.control == &control) {
         m_lastPress = LastPress{};
     }
-    if (m_capture == &control || FindControl(m_captureWindow) == &control) {
+    TWinControl* holder = FindControl(m_captureWindow);
+    if (holder == &control) {
         m_capture = nullptr;
         m_captureWindow = HWND{};
+    } else if (m_capture == &control) {
+        // A non-windowed control captures through its parent's window, which stays; it hears
+        // that the capture left it unless it is going too.
+        if (holder != nullptr && !holder->ComponentState().Contains(csDestroying)) {
+            SetCaptureControl(nullptr);
+        } else {
+            m_capture = nullptr;
+            m_captureWindow = HWND{};
+        }
     }
     if (m_focus == &control) {
         m_focus = nullptr;

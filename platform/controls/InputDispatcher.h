@@ -36,7 +36,8 @@
 //
 // A control that is hidden or disabled loses the capture (with WM_CAPTURECHANGED) and its
 // press; a hidden one also loses the focus (WM_KILLFOCUS). A control being destroyed is
-// forgotten without being told. The capture and the focus are plain references: they never
+// forgotten without being told; when it held the capture through its parent's window, that
+// window hears WM_CAPTURECHANGED. The capture and the focus are plain references: they never
 // keep a control alive.
 
 #include "platform/controls/ControlTypes.h"

@@ -6,6 +6,8 @@
 #include "platform/graphics/Surface.h"
 #include "platform/window/Window.h"
 
+#include <algorithm>
+
 namespace {
 
 Region Confine(const Region& clip, const TControl& control, POINT origin) {
@@ -21,6 +23,17 @@ void WindowComposer::Compose(TWinControl& topLevel, Surface& surface, const RECT
     composer.m_started = from == nullptr;
     Region clip = Region(area).Combined(Region(0, 0, surface.Width(), surface.Height()),
                                         RegionOperation::Intersect);
+    // What the window's shape cuts away is never seen; it is kept black rather than stale.
+    if (topLevel.HandleAllocated()) {
+        if (const auto& shape = FindWindow(topLevel.Handle())->GetRegion()) {
+            Region outside = clip.Combined(*shape, RegionOperation::Subtract);
+            for (const RECT& r : outside.Rects()) {
+                for (LONG y = r.top; y < r.bottom; ++y) {
+                    std::fill(surface.Row(y) + r.left, surface.Row(y) + r.right, 0u);
+                }
+            }
+        }
+    }
     composer.PaintWindowed(topLevel, POINT{0, 0}, clip);
 }
 

@@ -2,8 +2,9 @@
 // Composes a top-level window's surface from its controls, back to front: the window's own
 // background and painting, its non-windowed children in their order, then each windowed child
 // the same way, confined to its rectangle and window region. Only the given area (the window's
-// client coordinates) is touched. With a control to start from, everything behind that control
-// is left as it is on the surface.
+// client coordinates) is touched; what the top-level window's own region cuts away is made
+// black. With a control to start from, everything behind that control is left as it is on the
+// surface.
 
 #include "platform/kernel/Types.h"
 

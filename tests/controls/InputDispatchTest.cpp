@@ -233,6 +233,15 @@ TEST_F(InputDispatch, ADestroyedCaptureHolderIsForgottenSilently) {
     EXPECT_EQ(log.Take(), Lines{"a up left 15,10"});
 }
 
+TEST_F(InputDispatch, ANonWindowedCaptureHoldersWindowHearsItGo) {
+    pointer->MoveTo(12, 12);
+    pointer->Press(PointerButton::Left);
+    log.Take();
+    Free(a);
+    EXPECT_EQ(log.Take(), Lines{"form capture lost"});
+    EXPECT_EQ(GetCapture(), HWND{});
+}
+
 TEST_F(InputDispatch, ReleasingTheCaptureInMouseDownEndsThePressAndStartsASystemMove) {
     // The main window's drag handler: the press hands the window to the window system.
     a->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {

@@ -81,6 +81,13 @@ TEST_F(Painting, AWindowedChildPaintsOnlyInsideItsRegion) {
     EXPECT_EQ(At(42, 32), PixelOf(clRed));
 }
 
+TEST_F(Painting, WhatTheFormsRegionCutsAwayIsBlack) {
+    FindWindow(form->Handle())->SetRegion(Region(0, 0, 50, 60), false);
+    form->Repaint();
+    EXPECT_EQ(At(12, 12), PixelOf(clLime));
+    EXPECT_EQ(At(60, 5), 0u);
+}
+
 TEST_F(Painting, FormCanvasDrawingIsShownAtOnceAndLastsUntilTheNextRepaint) {
     int presents = Presents();
     form->Canvas()->SetPixels(70, 50, clYellow);
