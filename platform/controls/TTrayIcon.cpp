@@ -68,6 +68,9 @@ void TTrayIcon::SetHide(bool Value) {
 
 void TTrayIcon::Loaded() {
     TComponent::Loaded();
+    if (FHide) {
+        HookApplication();
+    }
     UpdateIcon();
 }
 

@@ -288,6 +288,13 @@ TEST_F(MainForm, ADoubleClickOnTheTrayIconBringsTheWindowBackWithoutATaskbarButt
     EXPECT_FALSE(IsWindowVisible(applicationWindow)) << "FormShow hid it again";
 }
 
+TEST_F(MainForm, MinimisingTheApplicationTakesItsWindowOffTheTaskbar) {
+    ShowWindow(application->Handle(), SW_SHOWNA);
+    PostMessageA(form->Handle(), WM_USER + 1, 0, 0);
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(application->Handle()));
+}
+
 TEST_F(MainForm, ItsPictureAsLoaded) {
     form->Show();
     Pump();
