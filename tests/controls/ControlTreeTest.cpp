@@ -3,6 +3,7 @@
 
 #include "RecordingControls.h"
 #include "platform/core/Exception.h"
+#include "platform/graphics/TFont.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Window.h"
 
@@ -105,6 +106,32 @@ TEST_F(ControlTree, AParentFreesItsChildrenWhoeverOwnsThem) {
     EXPECT_EQ(owner->ComponentCount(), 0) << "the freed child left its owner's list";
     EXPECT_EQ(form->FindComponent("panel"), nullptr);
     EXPECT_TRUE(destroyingSeen);
+}
+
+TEST_F(ControlTree, ChildrenFollowTheirParentsFontAndColourUntilTheyHaveTheirOwn) {
+    form->Font()->SetName("Arial");
+    form->SetColor(clNavy);
+    Box* panel = Add<Box>("panel", form.get());
+    Spot* follower = Add<Spot>("follower", panel);
+    Spot* own = Add<Spot>("own", panel);
+    EXPECT_EQ(follower->Font()->Name(), "Arial") << "taken when it got its parent";
+    EXPECT_EQ(follower->Color(), clNavy);
+
+    own->Font()->SetHeight(-20);
+    own->SetColor(clRed);
+    EXPECT_FALSE(own->ParentFont());
+    EXPECT_FALSE(own->ParentColor());
+    form->Font()->SetHeight(-13);
+    form->SetColor(clTeal);
+    EXPECT_EQ(follower->Font()->Height(), -13) << "through the panel, which follows too";
+    EXPECT_EQ(follower->Color(), clTeal);
+    EXPECT_EQ(own->Font()->Height(), -20);
+    EXPECT_EQ(own->Font()->Name(), "Arial");
+    EXPECT_EQ(own->Color(), clRed);
+
+    own->SetParentFont(true);
+    EXPECT_EQ(own->Font()->Height(), -13);
+    EXPECT_TRUE(own->ParentFont());
 }
 
 TEST_F(ControlTree, CanResizeMayRefuseAndResizeFollowsOnlySizeChanges) {
