@@ -33,8 +33,14 @@ TEST_F(QtWaitTest, ReportsTheReadableDescriptorsAsPollDoes) {
     EXPECT_EQ(CurrentWindowSystem().Wait(fds, 1000), 1);
     EXPECT_EQ(fds[0].revents, 0);
     EXPECT_EQ(fds[1].revents, POLLIN);
-    // Still readable, so it is reported again, also without waiting.
+    // Still readable, so it is reported again, with or without waiting.
     EXPECT_EQ(CurrentWindowSystem().Wait(fds, 0), 1);
+    int ready = 0;
+    for (int i = 0; i < 10 && ready == 0; ++i) { // Qt events may end a wait first
+        ready = CurrentWindowSystem().Wait(fds, 1000);
+    }
+    EXPECT_EQ(ready, 1);
+    EXPECT_EQ(fds[1].revents, POLLIN);
 }
 
 TEST_F(QtWaitTest, ReturnsNothingWhenTheTimeOutPasses) {

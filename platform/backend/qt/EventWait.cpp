@@ -5,63 +5,58 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <memory>
-#include <vector>
+#include <algorithm>
 
-namespace {
+EventWait::EventWait() = default;
+EventWait::~EventWait() = default;
 
-int PollNow(std::span<pollfd> fds) {
-    for (pollfd& p : fds) {
-        p.revents = 0;
-    }
-    int ready = fds.empty() ? 0 : ::poll(fds.data(), fds.size(), 0);
-    return ready < 0 ? 0 : ready;
-}
-
-// Runs the dispatcher until something happened; true when a descriptor woke it.
-bool DispatchUntilWoken(std::span<pollfd> fds, int timeoutMs) {
-    // The notifiers and the timer live for this call alone, so no notifier of a descriptor
-    // nobody reads fires again and again inside a modal dialog's loop, and a nested wait has
-    // its own.
-    bool readable = false;
-    std::vector<std::unique_ptr<QSocketNotifier>> notifiers;
+void EventWait::WatchOnly(std::span<const pollfd> fds) {
+    std::erase_if(m_notifiers, [&](const auto& entry) {
+        return std::none_of(fds.begin(), fds.end(),
+                            [&](const pollfd& p) { return p.fd == entry.first; });
+    });
     for (const pollfd& p : fds) {
-        auto notifier = std::make_unique<QSocketNotifier>(p.fd, QSocketNotifier::Read);
-        QSocketNotifier* raw = notifier.get();
-        QObject::connect(raw, &QSocketNotifier::activated, raw, [raw, &readable] {
-            raw->setEnabled(false);
-            readable = true;
-        });
-        notifiers.push_back(std::move(notifier));
+        std::unique_ptr<QSocketNotifier>& notifier = m_notifiers[p.fd];
+        if (!notifier) {
+            notifier = std::make_unique<QSocketNotifier>(p.fd, QSocketNotifier::Read);
+            QSocketNotifier* raw = notifier.get();
+            QObject::connect(raw, &QSocketNotifier::activated, raw, [this, raw] {
+                raw->setEnabled(false);
+                ++m_firings;
+            });
+        } else if (!notifier->isEnabled()) {
+            notifier->setEnabled(true);
+        }
     }
-    QTimer timer;
-    if (timeoutMs > 0) {
-        timer.setSingleShot(true);
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.start(timeoutMs);
-    }
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return readable;
 }
 
-} // namespace
-
-int WaitForEvents(std::span<pollfd> fds, int timeoutMs) {
+int EventWait::Wait(std::span<pollfd> fds, int timeoutMs) {
+    WatchOnly(fds);
+    // Without a notifier firing, the wait ended for the timer or a Qt event: no descriptor
+    // is reported, without asking the kernel once more; one readable by now is found by the
+    // next wait at once.
     bool look = true;
     if (timeoutMs != 0) {
-        // A wait that ended for the timer or a Qt event reports no descriptor, without asking
-        // the kernel once more; one readable now is found by the next wait at once.
-        look = DispatchUntilWoken(fds, timeoutMs);
+        uint64_t firings = m_firings;
+        QTimer timer;
+        if (timeoutMs > 0) {
+            timer.setSingleShot(true);
+            timer.setTimerType(Qt::PreciseTimer);
+            timer.start(timeoutMs);
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        look = m_firings != firings;
     } else {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     // Widgets and tray icons of destroyed windows go here, outside every event handler.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    if (!look) {
-        for (pollfd& p : fds) {
-            p.revents = 0;
-        }
+    for (pollfd& p : fds) {
+        p.revents = 0;
+    }
+    if (!look || fds.empty()) {
         return 0;
     }
-    return PollNow(fds);
+    int ready = ::poll(fds.data(), fds.size(), 0);
+    return ready < 0 ? 0 : ready;
 }

@@ -144,7 +144,7 @@ int QtWindowSystem::ShowMessageBox(const MessageBoxRecord& box) {
 }
 
 int QtWindowSystem::Wait(std::span<pollfd> fds, int timeoutMs) {
-    return WaitForEvents(fds, timeoutMs);
+    return m_wait.Wait(fds, timeoutMs);
 }
 
 std::unique_ptr<WindowSystem> CreateQtWindowSystem(int& argc, char** argv) {

@@ -3,6 +3,7 @@
 // widget that shows the record's surface; child records are drawn into that surface by the
 // controls and never become widgets. Qt's own headers stay behind this file.
 
+#include "platform/backend/qt/EventWait.h"
 #include "platform/kernel/Handle.h"
 #include "platform/window/WindowSystem.h"
 
@@ -47,6 +48,7 @@ private:
     std::unordered_map<HWND, TopLevelWidget*> m_widgets;
     std::map<int, QtTrayIcon*> m_trayIcons;
     int m_nextTrayId = 1;
+    EventWait m_wait;
 };
 
 std::unique_ptr<WindowSystem> CreateQtWindowSystem(int& argc, char** argv);
