@@ -23,4 +23,6 @@ void WriteLog(const char* text) {
     std::fclose(file);
 }
 
-void WriteLog(const std::string& text) { WriteLog(text.c_str()); }
+void WriteLog(const std::string& text) {
+    WriteLog(text.c_str());
+}

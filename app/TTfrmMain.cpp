@@ -12,8 +12,6 @@
 
 TTfrmMain* frmMain = nullptr;
 
-TTfrmMain::TTfrmMain(TComponent* Owner) : TForm(Owner) {}
-
 const FormClassInfo& TTfrmMain::Published() {
     static const FormClassInfo info =
         FormClassInfo::Of<TTfrmMain>("TForm")
@@ -53,16 +51,16 @@ const FormClassInfo& TTfrmMain::Published() {
             .Field("Close1", &TTfrmMain::Close1)
             .Field("Timer2", &TTfrmMain::Timer2)
             .Field("imglstCPUPerf", &TTfrmMain::imglstCPUPerf)
+            .Method("FormCreate", &TTfrmMain::FormCreate)
             .Method("FormShow", &TTfrmMain::FormShow)
+            .Method("FormDestroy", &TTfrmMain::FormDestroy)
+            .Method("Timer1Timer", &TTfrmMain::Timer1Timer)
+            .Method("Timer2Timer", &TTfrmMain::Timer2Timer)
             .Method("imgBackgroundMouseDown", &TTfrmMain::imgBackgroundMouseDown)
             .Method("TrayIcon1Restore", &TTfrmMain::TrayIcon1Restore)
             .Method("Restore1Click", &TTfrmMain::Restore1Click)
             .Method("Close1Click", &TTfrmMain::Close1Click);
     return info;
-}
-
-void TTfrmMain::FormShow(TObject*) {
-    ShowWindow(Application->Handle(), SW_HIDE);
 }
 
 void TTfrmMain::imgBackgroundMouseDown(TObject*, TMouseButton, TShiftState, int, int) {

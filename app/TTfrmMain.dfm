@@ -12,6 +12,8 @@ object TfrmMain: TTfrmMain
   Font.Name = 'MS Sans Serif'
   Font.Style = []
   Position = poScreenCenter
+  OnCreate = FormCreate
+  OnDestroy = FormDestroy
   OnShow = FormShow
   object imgBackground: TImage
     Left = 0
@@ -221,6 +223,7 @@ object TfrmMain: TTfrmMain
   end
   object Timer1: TTimer
     Interval = 100
+    OnTimer = Timer1Timer
   end
   object imglstNumL: TImageList
     Height = 27
@@ -257,6 +260,7 @@ object TfrmMain: TTfrmMain
   end
   object Timer2: TTimer
     Interval = 10
+    OnTimer = Timer2Timer
   end
   object imglstCPUPerf: TImageList
     Height = 10

@@ -2,11 +2,13 @@
 // The program's one window. Its components come from its form resource (TTfrmMain.dfm), which
 // is read before the constructor's body runs.
 
+#include "hardware/FIDVIDCodes.h"
 #include "platform/binding/FormClassInfo.h"
 #include "platform/binding/FormResource.h"
 #include "platform/controls/TCustomForm.h"
 
 #include <cstdint>
+#include <string>
 
 class TBitmap;
 class TImage;
@@ -30,7 +32,11 @@ public:
     void Dispatch(TMessage& Message) override;
 
     // The handlers the form resource binds.
+    void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
+    void FormDestroy(TObject* Sender);
+    void Timer1Timer(TObject* Sender);
+    void Timer2Timer(TObject* Sender);
     void imgBackgroundMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X,
                                 int Y);
     void TrayIcon1Restore(TObject* Sender);
@@ -82,16 +88,31 @@ public:
     int32_t nFIDMax = 0;
     // The bar frame last drawn.
     int32_t nThisCPUBar = 0;
-    // Decided once at start-up: the system is of the Windows NT family.
-    bool bIsNT = false;
     // The board's external-clock list has been fetched.
     bool bExtFreqList = false;
     // The external clock in MHz last obtained through the ACPI interface; 0 or less: none.
     int32_t nExtClock = 0;
 
+    // The first reading's FID maximum has been taken as the bar's scale.
+    bool bFIDMaxKnown = false;
+
+    // The readout: one reading turned into MHz and volts, swept from the values last shown.
+    void ShowEffect(FIDVIDCodes FID, FIDVIDCodes VID);
+    // Draws text into the digit images prefix1 .. prefix<count> from the image list
+    // imglstNum<size>, right-aligned, unlit digits on the left.
+    void ShowDigits(const std::string& prefix, const std::string& text, int count,
+                    const std::string& size);
+    void LoadBarFrames();
+    // The external clock in MHz on the ACPI path, -1 when none is known.
+    int32_t GetCPUExtFreq();
+
     static const FormClassInfo& Published();
 
 private:
+    bool OnAcpiPath() const;
+    void DrawBarFrame(int index);
+    void SetHint(int32_t nCPUNow, float fVIDNow);
+
     // Last, so that the fields above are there when it fills them.
     FormResource FResource{*this, Published()};
 };
