@@ -32,8 +32,14 @@ public:
     template <class F> static FormClassInfo Of(std::string propertyClass) {
         FormClassInfo info;
         info.m_propertyClass = std::move(propertyClass);
+        info.m_describes = [](const TComponent& form) {
+            return dynamic_cast<const F*>(&form) != nullptr;
+        };
         return info;
     }
+
+    // Whether the form is of the class this information is about.
+    bool Describes(const TComponent& form) const { return m_describes(form); }
 
     // Receives the component of that name; the component must be a C (or derived from it).
     template <class F, class C> FormClassInfo& Field(const std::string& name, C* F::*field) {
@@ -76,6 +82,7 @@ private:
     static std::string Key(const std::string& name) { return AnsiUpperCase(name); }
 
     std::string m_propertyClass;
+    std::function<bool(const TComponent&)> m_describes;
     std::map<std::string, FieldAssign> m_fields;
     std::map<std::string, MethodBinding> m_methods;
 };

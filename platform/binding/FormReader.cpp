@@ -18,6 +18,10 @@ public:
     Reader(TComponent& root, const FormClassInfo& info) : m_root(root), m_context(root, info) {}
 
     void Read(const FormObject& resource) {
+        if (!m_context.Info().Describes(m_root)) {
+            BindingContext::Fail(resource.line, "the class information given is not that of a " +
+                                                    m_root.ClassName());
+        }
         if (!SameComponentName(resource.className, m_root.ClassName())) {
             BindingContext::Fail(resource.line, "the resource is for a " + resource.className +
                                                     ", not a " + m_root.ClassName());

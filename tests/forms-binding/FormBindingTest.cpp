@@ -275,15 +275,29 @@ TEST_F(FormBinding, TheResourcesClassMustBeTheForms) {
     }
 }
 
+TEST_F(FormBinding, TheClassInformationMustBeTheForms) {
+    TForm plain(nullptr);
+    try {
+        ReadFormResource(plain, TBindingForm::Published(),
+                         std::string_view("object F: TForm\nend\n"));
+        FAIL();
+    } catch (const EReadError& e) {
+        EXPECT_EQ(e.Message(), "Line 1: the class information given is not that of a TForm");
+    }
+}
+
 TEST_F(FormBinding, TheEmbeddedResourceOfTheFormsClassIsRead) {
     ASSERT_TRUE(InitInheritedComponent(*form, TBindingForm::Published()));
     EXPECT_EQ(form->Caption(), "Embedded");
     ASSERT_NE(form->Button1, nullptr);
     EXPECT_EQ(form->Button1->Caption(), "OK");
 
-    TForm plain(nullptr);
-    EXPECT_FALSE(InitInheritedComponent(plain, TBindingForm::Published()))
-        << "TForm.dfm is not built in";
+    struct TUnlisted : TBindingForm {
+        HUSHWAVE_CLASS_NAME(TUnlisted)
+        using TBindingForm::TBindingForm;
+    } unlisted(nullptr);
+    EXPECT_FALSE(InitInheritedComponent(unlisted, TBindingForm::Published()))
+        << "TUnlisted.dfm is not built in";
 }
 
 // A form class reads its resource as a member, before its constructor's body runs.

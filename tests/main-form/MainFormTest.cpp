@@ -1,11 +1,14 @@
-// The main window as its form resource makes it: the components, their geometry, settings and
-// order; the chrome handlers the resource binds; and a picture of the loaded window.
+// The main window's form resource, read into a stand-in of the window class that records the
+// handlers it is bound to: the components, their geometry, settings and order, the handler of
+// every event, and a picture of the window as loaded. Then the real window: its fields and the
+// chrome handlers the resource binds.
 
 #include "app/TTfrmMain.h"
 #include "platform/application/TApplication.h"
 #include "platform/application/TTimer.h"
 #include "platform/backend/headless/HeadlessInput.h"
 #include "platform/backend/headless/HeadlessWindowSystem.h"
+#include "platform/binding/FormReader.h"
 #include "platform/controls/InputDispatcher.h"
 #include "platform/controls/TCustomImageList.h"
 #include "platform/controls/TImage.h"
@@ -13,6 +16,8 @@
 #include "platform/controls/TPicture.h"
 #include "platform/controls/TPopupMenu.h"
 #include "platform/controls/TTrayIcon.h"
+#include "platform/dialogs/Dialogs.h"
+#include "platform/forms/EmbeddedResources.h"
 #include "platform/graphics/PngWriter.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TFont.h"
@@ -28,42 +33,78 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-class MainForm : public ::testing::Test {
+HeadlessWindowSystem& Headless() {
+    return dynamic_cast<HeadlessWindowSystem&>(CurrentWindowSystem());
+}
+
+// The window class as the resource names it, with handlers that only note that they ran.
+class TMainFormProbe : public TForm {
+public:
+    using TForm::TForm;
+    std::string ClassName() const override { return "TTfrmMain"; }
+
+    static const FormClassInfo& Published() {
+        static const FormClassInfo info =
+            FormClassInfo::Of<TMainFormProbe>("TForm")
+                .Method("FormCreate", &TMainFormProbe::FormCreate)
+                .Method("FormShow", &TMainFormProbe::FormShow)
+                .Method("FormDestroy", &TMainFormProbe::FormDestroy)
+                .Method("Timer1Timer", &TMainFormProbe::Timer1Timer)
+                .Method("Timer2Timer", &TMainFormProbe::Timer2Timer)
+                .Method("imgBackgroundMouseDown", &TMainFormProbe::imgBackgroundMouseDown)
+                .Method("TrayIcon1Restore", &TMainFormProbe::TrayIcon1Restore)
+                .Method("Restore1Click", &TMainFormProbe::Restore1Click)
+                .Method("Close1Click", &TMainFormProbe::Close1Click);
+        return info;
+    }
+
+    void FormCreate(TObject*) { called.push_back("FormCreate"); }
+    void FormShow(TObject*) { called.push_back("FormShow"); }
+    void FormDestroy(TObject*) { called.push_back("FormDestroy"); }
+    void Timer1Timer(TObject*) { called.push_back("Timer1Timer"); }
+    void Timer2Timer(TObject*) { called.push_back("Timer2Timer"); }
+    void imgBackgroundMouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+        called.push_back("imgBackgroundMouseDown");
+    }
+    void TrayIcon1Restore(TObject*) { called.push_back("TrayIcon1Restore"); }
+    void Restore1Click(TObject*) { called.push_back("Restore1Click"); }
+    void Close1Click(TObject*) { called.push_back("Close1Click"); }
+
+    std::vector<std::string> called;
+};
+
+class MainFormResource : public ::testing::Test {
 protected:
     void SetUp() override {
-        static int run = 0;
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("hushwave-main-form-" + std::to_string(getpid()) + "-" + std::to_string(run++));
-        std::filesystem::create_directories(m_folder);
-        setenv("XDG_RUNTIME_DIR", m_folder.c_str(), 1);
-        SetClock(&m_clock);
-        application = std::make_unique<TApplication>(nullptr);
-        application->CreateForm(frmMain);
-        form = frmMain;
+        auto text = FindEmbeddedResource("TTfrmMain.dfm");
+        ASSERT_TRUE(text.has_value());
+        ReadFormResource(
+            *form, TMainFormProbe::Published(),
+            std::string_view(reinterpret_cast<const char*>(text->data()), text->size()));
     }
     void TearDown() override {
-        application.reset();
-        frmMain = nullptr;
+        form.reset();
         MessageLoop::Instance().Reset();
-        SetClock(nullptr);
-        Headless().SetPopupMenuChoice(nullptr);
-        std::filesystem::remove_all(m_folder);
     }
-    static HeadlessWindowSystem& Headless() {
-        return dynamic_cast<HeadlessWindowSystem&>(CurrentWindowSystem());
+    template <class T> T* Find(const std::string& name) {
+        T* found = dynamic_cast<T*>(form->FindComponent(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
     }
-    void Pump() { application->ProcessMessages(); }
+    std::string Handler(const std::function<void()>& fire) {
+        form->called.clear();
+        fire();
+        return form->called.empty() ? "" : form->called.back();
+    }
 
-    std::filesystem::path m_folder;
-    VirtualClock m_clock;
-    std::unique_ptr<TApplication> application;
-    TTfrmMain* form = nullptr;
+    std::unique_ptr<TMainFormProbe> form = std::make_unique<TMainFormProbe>(nullptr);
 };
 
 struct Placed {
@@ -115,7 +156,7 @@ const std::vector<Placed> kResource = {
     {"imglstCPUPerf", "TImageList", {}},
 };
 
-TEST_F(MainForm, HoldsExactlyTheResourcesComponentsInItsOrder) {
+TEST_F(MainFormResource, HoldsExactlyTheTablesComponentsInItsOrder) {
     ASSERT_EQ(form->ComponentCount(), static_cast<int>(kResource.size()));
     std::vector<std::string> controls;
     for (size_t i = 0; i < kResource.size(); ++i) {
@@ -125,7 +166,7 @@ TEST_F(MainForm, HoldsExactlyTheResourcesComponentsInItsOrder) {
         EXPECT_EQ(component->ClassName(), kResource[i].className);
         if (auto* control = dynamic_cast<TControl*>(component)) {
             EXPECT_EQ(control->BoundsRect(), kResource[i].bounds);
-            EXPECT_EQ(control->Parent(), form);
+            EXPECT_EQ(control->Parent(), form.get());
             controls.push_back(control->Name());
         }
     }
@@ -134,11 +175,9 @@ TEST_F(MainForm, HoldsExactlyTheResourcesComponentsInItsOrder) {
     for (int i = 0; i < form->ControlCount(); ++i) {
         EXPECT_EQ(form->Controls(i)->Name(), controls[static_cast<size_t>(i)]);
     }
-    EXPECT_EQ(form->imgBackground, form->FindComponent("imgBackground"));
-    EXPECT_EQ(form->imglstCPUPerf, form->FindComponent("imglstCPUPerf"));
 }
 
-TEST_F(MainForm, TheWindowAndItsControlsHaveTheResourcesSettings) {
+TEST_F(MainFormResource, GivesTheWindowAndItsComponentsTheTablesSettings) {
     EXPECT_EQ(form->Name(), "TfrmMain");
     EXPECT_EQ(form->BorderStyle(), bsNone);
     EXPECT_EQ(form->Caption(), "frmMain");
@@ -148,93 +187,176 @@ TEST_F(MainForm, TheWindowAndItsControlsHaveTheResourcesSettings) {
     EXPECT_EQ(form->Font()->Name(), "MS Sans Serif");
     EXPECT_EQ(form->Font()->Height(), -11);
 
-    EXPECT_EQ(form->imgBackground->Picture()->Width(), 385);
-    EXPECT_EQ(form->imgBackground->Picture()->Height(), 215);
-    EXPECT_TRUE(form->imgCPUBar->Stretch());
-    EXPECT_TRUE(form->imgCPUBar->Transparent());
-    EXPECT_FALSE(form->imgCPUBar->Visible());
-    for (TImage* picture : {form->imgClose, form->imgMin, form->imgMinDn, form->imgMinOv,
-                            form->imgMinUp, form->imgCloseDn, form->imgCloseOv, form->imgCloseUp}) {
-        EXPECT_EQ(picture->Picture()->Width(), 16) << picture->Name();
-        EXPECT_EQ(picture->Picture()->Height(), 16) << picture->Name();
+    auto* background = Find<TImage>("imgBackground");
+    EXPECT_EQ(background->Picture()->Width(), 385);
+    EXPECT_EQ(background->Picture()->Height(), 215);
+    auto* bar = Find<TImage>("imgCPUBar");
+    EXPECT_TRUE(bar->Stretch());
+    EXPECT_TRUE(bar->Transparent());
+    EXPECT_FALSE(bar->Visible());
+    for (const char* name : {"imgClose", "imgMin", "imgMinDn", "imgMinOv", "imgMinUp", "imgCloseDn",
+                             "imgCloseOv", "imgCloseUp"}) {
+        auto* picture = Find<TImage>(name);
+        EXPECT_EQ(picture->Picture()->Width(), 16) << name;
+        EXPECT_EQ(picture->Picture()->Height(), 16) << name;
     }
 
     struct LabelRow {
-        TLabel* label;
+        const char* name;
         const char* caption;
         TColor color;
     };
-    for (const LabelRow& row : {LabelRow{form->lbCpuFreq, "CPU Frequency", clLime},
-                                LabelRow{form->lbCpuVolt, "CPU Voltage", clAqua}}) {
-        SCOPED_TRACE(row.caption);
-        EXPECT_EQ(row.label->Caption(), row.caption);
-        EXPECT_EQ(row.label->Alignment(), taCenter);
-        EXPECT_FALSE(row.label->AutoSize());
-        EXPECT_TRUE(row.label->Transparent());
-        EXPECT_EQ(row.label->Font()->Name(), "Arial");
-        EXPECT_EQ(row.label->Font()->Height(), -11);
-        EXPECT_EQ(row.label->Font()->Style(), TFontStyles{fsBold});
-        EXPECT_EQ(row.label->Font()->Color(), row.color);
+    for (const LabelRow& row : {LabelRow{"lbCpuFreq", "CPU Frequency", clLime},
+                                LabelRow{"lbCpuVolt", "CPU Voltage", clAqua}}) {
+        SCOPED_TRACE(row.name);
+        auto* label = Find<TLabel>(row.name);
+        EXPECT_EQ(label->Caption(), row.caption);
+        EXPECT_EQ(label->Alignment(), taCenter);
+        EXPECT_FALSE(label->AutoSize());
+        EXPECT_TRUE(label->Transparent());
+        EXPECT_EQ(label->Font()->Name(), "Arial");
+        EXPECT_EQ(label->Font()->Height(), -11);
+        EXPECT_EQ(label->Font()->Style(), TFontStyles{fsBold});
+        EXPECT_EQ(label->Font()->Color(), row.color);
     }
 
-    EXPECT_EQ(form->Timer1->Interval(), 100u);
-    EXPECT_TRUE(form->Timer1->Enabled());
-    EXPECT_EQ(form->Timer2->Interval(), 10u);
-    EXPECT_TRUE(form->Timer2->Enabled());
+    EXPECT_EQ(Find<TTimer>("Timer1")->Interval(), 100u);
+    EXPECT_TRUE(Find<TTimer>("Timer1")->Enabled());
+    EXPECT_EQ(Find<TTimer>("Timer2")->Interval(), 10u);
+    EXPECT_TRUE(Find<TTimer>("Timer2")->Enabled());
 
     struct ListRow {
-        TImageList* list;
+        const char* name;
         int width, height, count;
     };
     for (const ListRow& row :
-         {ListRow{form->imglstNumL, 22, 27, 12}, ListRow{form->imglstNumM, 9, 12, 12},
-          ListRow{form->imglstNumS, 16, 16, 2}, ListRow{form->imglstCPUPerf, 79, 10, 21}}) {
-        SCOPED_TRACE(row.list->Name());
-        EXPECT_EQ(row.list->Width(), row.width);
-        EXPECT_EQ(row.list->Height(), row.height);
-        EXPECT_EQ(row.list->Count(), row.count);
+         {ListRow{"imglstNumL", 22, 27, 12}, ListRow{"imglstNumM", 9, 12, 12},
+          ListRow{"imglstNumS", 16, 16, 2}, ListRow{"imglstCPUPerf", 79, 10, 21}}) {
+        SCOPED_TRACE(row.name);
+        auto* list = Find<TImageList>(row.name);
+        EXPECT_EQ(list->Width(), row.width);
+        EXPECT_EQ(list->Height(), row.height);
+        EXPECT_EQ(list->Count(), row.count);
     }
 
-    TTrayIcon* tray = form->TrayIcon1;
+    auto* tray = Find<TTrayIcon>("TrayIcon1");
     EXPECT_TRUE(tray->Visible());
-    EXPECT_EQ(tray->Icons(), form->imglstNumS);
+    EXPECT_EQ(tray->Icons(), Find<TImageList>("imglstNumS"));
     EXPECT_EQ(tray->IconIndex(), 1);
-    EXPECT_EQ(tray->PopupMenu(), form->PopupMenu1);
+    EXPECT_EQ(tray->PopupMenu(), Find<TPopupMenu>("PopupMenu1"));
     EXPECT_EQ(tray->PopupMenuOn(), imRightClickUp);
     EXPECT_EQ(tray->RestoreOn(), imDoubleClick);
     EXPECT_TRUE(tray->Hide());
     ASSERT_NE(tray->TrayId(), 0) << "the icon is there from the start";
     TBitmap second;
-    form->imglstNumS->GetBitmap(1, &second);
+    Find<TImageList>("imglstNumS")->GetBitmap(1, &second);
     const Surface& shown = Headless().TrayIcons().at(tray->TrayId()).icon;
     ASSERT_EQ(shown.Width(), 16);
     EXPECT_EQ(shown.Pixel(8, 8), second.PixelRow(8)[8]) << "the second of the two icons";
 
-    TMenuItem* items = form->PopupMenu1->Items();
+    TMenuItem* items = Find<TPopupMenu>("PopupMenu1")->Items();
     ASSERT_EQ(items->Count(), 2);
-    EXPECT_EQ(items->Items(0), form->Restore1);
-    EXPECT_EQ(items->Items(1), form->Close1);
-    EXPECT_EQ(form->Restore1->Caption(), "Restore");
-    EXPECT_EQ(form->Close1->Caption(), "Close");
-
-    // The drag handler sits on the visible images and labels, not on the pictures outside.
-    for (TControl* c : std::initializer_list<TControl*>{
-             form->imgBackground, form->imgCPUBar, form->imgCPU1, form->imgCPU7, form->imgVIDPerc,
-             form->imgVID1, form->imgVID6, form->lbCpuFreq, form->lbCpuVolt}) {
-        EXPECT_TRUE(c->OnMouseDown) << c->Name();
-    }
-    for (TImage* c : {form->imgClose, form->imgMin, form->imgMinDn, form->imgCloseUp}) {
-        EXPECT_FALSE(c->OnMouseDown) << c->Name();
-    }
-    EXPECT_TRUE(form->OnShow);
-    for (TBitmap* frame : form->BarFrames) {
-        EXPECT_EQ(frame, nullptr);
-    }
-    EXPECT_EQ(form->nThisCPUBar, 0);
-    EXPECT_FALSE(form->bExtFreqList);
+    EXPECT_EQ(items->Items(0)->Name(), "Restore1");
+    EXPECT_EQ(items->Items(0)->Caption(), "Restore");
+    EXPECT_EQ(items->Items(1)->Name(), "Close1");
+    EXPECT_EQ(items->Items(1)->Caption(), "Close");
 }
 
-TEST_F(MainForm, AnyButtonOnTheBackgroundOrALabelMovesTheWindow) {
+TEST_F(MainFormResource, BindsEveryEventToItsHandler) {
+    TObject* sender = form.get();
+    EXPECT_EQ(Handler([&] { form->OnCreate(sender); }), "FormCreate");
+    EXPECT_EQ(Handler([&] { form->OnShow(sender); }), "FormShow");
+    EXPECT_EQ(Handler([&] { form->OnDestroy(sender); }), "FormDestroy");
+    EXPECT_EQ(Handler([&] { Find<TTimer>("Timer1")->OnTimer()(sender); }), "Timer1Timer");
+    EXPECT_EQ(Handler([&] { Find<TTimer>("Timer2")->OnTimer()(sender); }), "Timer2Timer");
+    EXPECT_EQ(Handler([&] { Find<TTrayIcon>("TrayIcon1")->OnRestore(sender); }),
+              "TrayIcon1Restore");
+    EXPECT_EQ(Handler([&] { Find<TMenuItem>("Restore1")->Click(); }), "Restore1Click");
+    EXPECT_EQ(Handler([&] { Find<TMenuItem>("Close1")->Click(); }), "Close1Click");
+    // The drag handler sits on the visible images and labels, not on the pictures outside.
+    for (const Placed& row : kResource) {
+        auto* control = dynamic_cast<TControl*>(form->FindComponent(row.name));
+        if (control == nullptr) {
+            continue;
+        }
+        std::string name = row.name;
+        bool outside = name.rfind("imgClose", 0) == 0 || name.rfind("imgMin", 0) == 0;
+        EXPECT_EQ(static_cast<bool>(control->OnMouseDown), !outside) << name;
+        if (control->OnMouseDown) {
+            EXPECT_EQ(Handler([&] { control->OnMouseDown(control, mbLeft, {}, 0, 0); }),
+                      "imgBackgroundMouseDown");
+        }
+    }
+}
+
+TEST_F(MainFormResource, ItsPictureAsLoaded) {
+    form->Show();
+    MessageLoop::Instance().ProcessMessages();
+    const Surface& surface = FindWindow(form->Handle())->GetSurface();
+    ASSERT_EQ(surface.Width(), 490);
+    ASSERT_EQ(surface.Height(), 218);
+    TBitmap* skin = Find<TImage>("imgBackground")->Picture()->Bitmap();
+    EXPECT_EQ(surface.Pixel(0, 0), skin->PixelRow(0)[0]);
+    EXPECT_EQ(surface.Pixel(200, 100), skin->PixelRow(100)[200]);
+    int lime = 0;
+    for (int y = 152; y < 165; ++y) {
+        for (int x = 32; x < 140; ++x) {
+            lime += surface.Pixel(x, y) == PixelFromColorRef(clLime) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(lime, 50) << "the label's text is drawn in lime";
+    // The picture in docs/ is renewed on request (HUSHWAVE_UPDATE_DOCS=1), so that test runs
+    // leave the checkout alone.
+    SavePng(surface, std::string(MAIN_FORM_TEST_OUTPUT) + "/main-form.png");
+    if (const char* update = std::getenv("HUSHWAVE_UPDATE_DOCS"); update && *update == '1') {
+        SavePng(surface, std::string(HUSHWAVE_DOCS_DIR) + "/main-form.png");
+    }
+}
+
+// The real window. Without the maker's libraries its start-up sequence ends early, with a
+// message and a request to quit; both are dropped, so that the chrome can be worked.
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static int run = 0;
+        m_folder = std::filesystem::temp_directory_path() /
+                   ("hushwave-main-form-" + std::to_string(getpid()) + "-" + std::to_string(run++));
+        std::filesystem::create_directories(m_folder);
+        setenv("XDG_RUNTIME_DIR", m_folder.c_str(), 1);
+        SetClock(&m_clock);
+        application = std::make_unique<TApplication>(nullptr);
+        application->CreateForm(frmMain);
+        form = frmMain;
+        MessageLoop::Instance().Reset();
+        TakeRecordedMessageBoxes();
+    }
+    void TearDown() override {
+        application.reset();
+        frmMain = nullptr;
+        MessageLoop::Instance().Reset();
+        SetClock(nullptr);
+        Headless().SetPopupMenuChoice(nullptr);
+        std::filesystem::remove_all(m_folder);
+    }
+    void Pump() { application->ProcessMessages(); }
+
+    std::filesystem::path m_folder;
+    VirtualClock m_clock;
+    std::unique_ptr<TApplication> application;
+    TTfrmMain* form = nullptr;
+};
+
+TEST_F(MainWindow, ItsFieldsHoldTheComponentsOfTheirNames) {
+    for (const Placed& row : kResource) {
+        EXPECT_NE(TTfrmMain::Published().FindField(row.name), nullptr) << row.name;
+    }
+    EXPECT_EQ(form->imgBackground, form->FindComponent("imgBackground"));
+    EXPECT_EQ(form->lbCpuVolt, form->FindComponent("lbCpuVolt"));
+    EXPECT_EQ(form->Close1, form->FindComponent("Close1"));
+    EXPECT_EQ(form->imglstCPUPerf, form->FindComponent("imglstCPUPerf"));
+}
+
+TEST_F(MainWindow, AnyButtonOnTheBackgroundOrALabelMovesTheWindow) {
     form->Show();
     HeadlessPointer pointer(form->Handle());
     int moves = Headless().SystemMoveCount();
@@ -245,11 +367,11 @@ TEST_F(MainForm, AnyButtonOnTheBackgroundOrALabelMovesTheWindow) {
     pointer.Press(PointerButton::Left);
     EXPECT_EQ(GetCapture(), HWND{}) << "the handler gave the capture up";
     pointer.Release(PointerButton::Left);
-    pointer.Click(PointerButton::Left, 470, 200);
-    EXPECT_EQ(Headless().SystemMoveCount(), moves + 2) << "imgClose is no handle to move by";
+    EXPECT_EQ(Headless().SystemMoveCount(), moves + 2);
 }
 
-TEST_F(MainForm, TheTrayMenuOpensOnTheRightButtonsReleaseAndRestoresOrCloses) {
+TEST_F(MainWindow, TheTrayMenuOpensOnTheRightButtonsReleaseAndRestoresOrCloses) {
+    form->Hide();
     int tray = form->TrayIcon1->TrayId();
     std::vector<std::string> shown;
     int choice = -1;
@@ -279,7 +401,8 @@ TEST_F(MainForm, TheTrayMenuOpensOnTheRightButtonsReleaseAndRestoresOrCloses) {
     EXPECT_TRUE(application->Terminated()) << "closing the main window ends the program";
 }
 
-TEST_F(MainForm, ADoubleClickOnTheTrayIconBringsTheWindowBackWithoutATaskbarButton) {
+TEST_F(MainWindow, ADoubleClickOnTheTrayIconBringsTheWindowBackWithoutATaskbarButton) {
+    form->Hide();
     HWND applicationWindow = application->Handle();
     ShowWindow(applicationWindow, SW_SHOWNA);
     Headless().ClickTrayIcon(form->TrayIcon1->TrayId(), TrayEvent::LeftDoubleClick);
@@ -288,35 +411,10 @@ TEST_F(MainForm, ADoubleClickOnTheTrayIconBringsTheWindowBackWithoutATaskbarButt
     EXPECT_FALSE(IsWindowVisible(applicationWindow)) << "FormShow hid it again";
 }
 
-TEST_F(MainForm, MinimisingTheApplicationTakesItsWindowOffTheTaskbar) {
+TEST_F(MainWindow, MinimisingTheApplicationTakesItsWindowOffTheTaskbar) {
     ShowWindow(application->Handle(), SW_SHOWNA);
-    PostMessageA(form->Handle(), WM_USER + 1, 0, 0);
-    Pump();
+    SendMessageA(form->Handle(), WM_USER + 1, 0, 0);
     EXPECT_FALSE(IsWindowVisible(application->Handle()));
-}
-
-TEST_F(MainForm, ItsPictureAsLoaded) {
-    form->Show();
-    Pump();
-    const Surface& surface = FindWindow(form->Handle())->GetSurface();
-    ASSERT_EQ(surface.Width(), 490);
-    ASSERT_EQ(surface.Height(), 218);
-    TBitmap* skin = form->imgBackground->Picture()->Bitmap();
-    EXPECT_EQ(surface.Pixel(0, 0), skin->PixelRow(0)[0]);
-    EXPECT_EQ(surface.Pixel(200, 100), skin->PixelRow(100)[200]);
-    int lime = 0;
-    for (int y = 152; y < 165; ++y) {
-        for (int x = 32; x < 140; ++x) {
-            lime += surface.Pixel(x, y) == PixelFromColorRef(clLime) ? 1 : 0;
-        }
-    }
-    EXPECT_GT(lime, 50) << "the label's text is drawn in lime";
-    // The picture in docs/ is renewed on request (HUSHWAVE_UPDATE_DOCS=1), so that test runs
-    // leave the checkout alone.
-    SavePng(surface, std::string(MAIN_FORM_TEST_OUTPUT) + "/main-form.png");
-    if (const char* update = std::getenv("HUSHWAVE_UPDATE_DOCS"); update && *update == '1') {
-        SavePng(surface, std::string(HUSHWAVE_DOCS_DIR) + "/main-form.png");
-    }
 }
 
 } // namespace
