@@ -73,7 +73,7 @@ void Digits(double value, int decimals, std::string& integer, std::string& fract
     auto printed = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                  std::chars_format::fixed, decimals + 30);
     if (printed.ec != std::errc()) {
-        integer = "0";
+        integer.assign(1, '0');
         fraction.assign(static_cast<size_t>(decimals), '0');
         return;
     }
