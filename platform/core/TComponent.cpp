@@ -15,18 +15,19 @@ bool IsIdentifier(const std::string& text) {
     if (!isStart(static_cast<unsigned char>(text[0]))) {
         return false;
     }
-    return std::all_of(text.begin(), text.end(), [&](unsigned char c) {
-        return isStart(c) || std::isdigit(c);
-    });
+    return std::all_of(text.begin(), text.end(),
+                       [&](unsigned char c) { return isStart(c) || std::isdigit(c); });
 }
 
 } // namespace
 
 bool SameComponentName(const std::string& A, const std::string& B) {
+    // Names are identifiers, so ASCII letter case is all there is to fold; the C library's
+    // tolower would cost a call per character on every lookup by name.
+    auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c | 0x20 : c; };
     return A.size() == B.size() &&
-           std::equal(A.begin(), A.end(), B.begin(), [](unsigned char a, unsigned char b) {
-               return std::tolower(a) == std::tolower(b);
-           });
+           std::equal(A.begin(), A.end(), B.begin(),
+                      [&](unsigned char a, unsigned char b) { return fold(a) == fold(b); });
 }
 
 TComponent::TComponent(TComponent* AOwner) {
@@ -96,7 +97,9 @@ void TComponent::SetDesigning(bool Value) {
     }
 }
 
-void TComponent::SetLoading(bool Value) { SetComponentStateFlag(csLoading, Value); }
+void TComponent::SetLoading(bool Value) {
+    SetComponentStateFlag(csLoading, Value);
+}
 
 TComponent* TComponent::FindComponent(const std::string& AName) const {
     if (AName.empty()) {
@@ -151,6 +154,8 @@ void TComponent::Destroying() {
     }
 }
 
-void TComponent::Loaded() { FComponentState >> csLoading; }
+void TComponent::Loaded() {
+    FComponentState >> csLoading;
+}
 
 void TComponent::Notification(TComponent*, TOperation) {}

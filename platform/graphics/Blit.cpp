@@ -21,15 +21,19 @@ void ForEachPixel(Surface& target, const RECT& clip, const RECT& to, const Surfa
     const int64_t right = std::min<int64_t>({to.right, clip.right, target.Width()});
     const int64_t top = std::max<int64_t>({to.top, clip.top, 0});
     const int64_t bottom = std::min<int64_t>({to.bottom, clip.bottom, target.Height()});
+    // Unscaled, the nearest source pixel is a fixed offset away: no division per pixel.
+    const bool unscaled = tw == sw && th == sh;
     for (int64_t y = top; y < bottom; ++y) {
-        int64_t sy = from.top + ((y - to.top) * 2 + 1) * sh / (2 * th);
+        int64_t sy =
+            unscaled ? from.top + (y - to.top) : from.top + ((y - to.top) * 2 + 1) * sh / (2 * th);
         if (source && (sy < 0 || sy >= source->Height())) {
             continue;
         }
         uint32_t* out = target.Row(int(y));
         const uint32_t* in = source ? source->Row(int(sy)) : nullptr;
         for (int64_t x = left; x < right; ++x) {
-            int64_t sx = from.left + ((x - to.left) * 2 + 1) * sw / (2 * tw);
+            int64_t sx = unscaled ? from.left + (x - to.left)
+                                  : from.left + ((x - to.left) * 2 + 1) * sw / (2 * tw);
             if (source && (sx < 0 || sx >= source->Width())) {
                 continue;
             }
@@ -90,10 +94,42 @@ void StretchBlit(Surface& target, const RECT& clip, const RECT& targetRect, cons
         [rop3, brushPixel](uint32_t& d, uint32_t s) { d = ApplyRop3(rop3, brushPixel, s, d); });
 }
 
+namespace {
+
+// The common case of a same-size transparent copy from inside the source, written as a
+// select so the compiler can do a row at a time in vector registers. False when the copy needs
+// scaling or reaches outside the source.
+bool TransparentRows(Surface& target, const RECT& clip, const RECT& to, const Surface& source,
+                     const RECT& from, uint32_t transparentPixel) {
+    const int64_t width = int64_t(to.right) - to.left, height = int64_t(to.bottom) - to.top;
+    if (width != int64_t(from.right) - from.left || height != int64_t(from.bottom) - from.top ||
+        from.left < 0 || from.top < 0 || from.right > source.Width() ||
+        from.bottom > source.Height()) {
+        return false;
+    }
+    const int64_t left = std::max<int64_t>({to.left, clip.left, 0});
+    const int64_t right = std::min<int64_t>({to.right, clip.right, target.Width()});
+    const int64_t top = std::max<int64_t>({to.top, clip.top, 0});
+    const int64_t bottom = std::min<int64_t>({to.bottom, clip.bottom, target.Height()});
+    for (int64_t y = top; y < bottom; ++y) {
+        uint32_t* out = target.Row(int(y)) + left;
+        const uint32_t* in = source.Row(int(from.top + y - to.top)) + (from.left + left - to.left);
+        for (int64_t x = 0; x < right - left; ++x) {
+            out[x] = in[x] != transparentPixel ? in[x] : out[x];
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 void TransparentBlit(Surface& target, const RECT& clip, const RECT& targetRect,
                      const Surface& source, const RECT& sourceRect, uint32_t transparentPixel) {
     Surface copy;
     const Surface* from = Unaliased(target, &source, copy);
+    if (TransparentRows(target, clip, targetRect, *from, sourceRect, transparentPixel)) {
+        return;
+    }
     ForEachPixel(target, clip, targetRect, from, sourceRect,
                  [transparentPixel](uint32_t& d, uint32_t s) {
                      if (s != transparentPixel) {
