@@ -2,6 +2,7 @@
 #include "app/TTfrmMain.h"
 #include "app/WinMain.h"
 #include "platform/application/TApplication.h"
+#include "platform/dialogs/Dialogs.h"
 #include "platform/kernel/Clock.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Window.h"
@@ -80,6 +81,10 @@ auto Snapshot(HWND window) {
 TEST_F(StartupTest, UserMessagesActOnTheMainWindow) {
     TApplication application(nullptr);
     application.CreateForm(frmMain);
+    // Without the processor's libraries the start-up sequence ends the run; its quit message
+    // is dropped so the window stays to receive the messages below.
+    MessageLoop::Instance().Reset();
+    TakeRecordedMessageBoxes();
     HWND window = frmMain->Handle();
     frmMain->Show();
     HWND other = CreateWindowRecord(nullptr, {}, nullptr);
