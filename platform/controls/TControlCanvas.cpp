@@ -30,6 +30,13 @@ void TControlCanvas::Changed() {
         return;
     }
     DrawingTarget target = WindowTarget();
+    if (const std::optional<TRect>& area = ChangedArea()) {
+        // Only the picture's rectangle changed; the rest of the control need not be compared.
+        target.clip.left = std::max<LONG>(target.clip.left, area->left + target.origin.x);
+        target.clip.top = std::max<LONG>(target.clip.top, area->top + target.origin.y);
+        target.clip.right = std::min<LONG>(target.clip.right, area->right + target.origin.x);
+        target.clip.bottom = std::min<LONG>(target.clip.bottom, area->bottom + target.origin.y);
+    }
     if (target.surface != nullptr && target.clip.right > target.clip.left &&
         target.clip.bottom > target.clip.top) {
         auto* root = static_cast<TWinControl*>(FControl.RootControl());

@@ -138,18 +138,22 @@ void TCanvas::Draw(int X, int Y, TGraphic* Graphic) {
     if (Graphic == nullptr || Graphic->Empty()) {
         return;
     }
-    Changing();
-    Graphic->Draw(this, TRect(X, Y, X + Graphic->Width(), Y + Graphic->Height()));
-    Changed();
+    DrawPicture(TRect(X, Y, X + Graphic->Width(), Y + Graphic->Height()), Graphic);
 }
 
 void TCanvas::StretchDraw(const TRect& Rect, TGraphic* Graphic) {
     if (Graphic == nullptr || Graphic->Empty()) {
         return;
     }
+    DrawPicture(Rect, Graphic);
+}
+
+void TCanvas::DrawPicture(const TRect& Rect, TGraphic* Graphic) {
     Changing();
     Graphic->Draw(this, Rect);
+    FChangedArea = Rect;
     Changed();
+    FChangedArea.reset();
 }
 
 TColor TCanvas::Pixels(int X, int Y) {

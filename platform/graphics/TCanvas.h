@@ -15,6 +15,7 @@
 #include "platform/graphics/TRect.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class TGraphic;
@@ -96,6 +97,9 @@ protected:
     virtual DrawingTarget Target() { return FTarget; }
     virtual void Changing();
     virtual void Changed();
+    // While Changed runs after drawing a picture: the rectangle it covered, in the canvas's
+    // coordinates, so a canvas on a window can present only that part. Empty otherwise.
+    const std::optional<TRect>& ChangedArea() const { return FChangedArea; }
 
 private:
     friend class TBitmap;
@@ -105,6 +109,9 @@ private:
     void RequireHandleState();
     void DrawShape(int X1, int Y1, int X2, int Y2, int CornerWidth, int CornerHeight);
 
+    void DrawPicture(const TRect& Rect, TGraphic* Graphic);
+
+    std::optional<TRect> FChangedArea;
     std::unique_ptr<TPen> FPen;
     std::unique_ptr<TBrush> FBrush;
     std::unique_ptr<TFont> FFont;
