@@ -35,6 +35,21 @@ ChildProcess::~ChildProcess() {
     }
 }
 
+int ChildProcess::WaitForExit(int timeoutMs) {
+    for (int waited = 0; m_pid > 0; waited += 10) {
+        int status = 0;
+        if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
+            m_pid = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        if (waited >= timeoutMs) {
+            break;
+        }
+        usleep(10000);
+    }
+    return -1;
+}
+
 bool ProgramOnPath(const std::string& name) {
     const char* path = std::getenv("PATH");
     std::istringstream folders(path != nullptr ? path : "");

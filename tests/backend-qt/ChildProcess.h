@@ -15,6 +15,9 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool Started() const { return m_pid > 0; }
+    // Waits up to `timeoutMs` for the program to end by itself and returns its exit code; -1
+    // when it is still running then (it is ended when the object goes) or ended by a signal.
+    int WaitForExit(int timeoutMs);
 
 private:
     pid_t m_pid = -1;

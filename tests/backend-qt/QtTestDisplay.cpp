@@ -4,10 +4,9 @@
 #include "platform/backend/qt/QtWindowSystem.h"
 #include "platform/kernel/Clock.h"
 #include "tests/backend-qt/ChildProcess.h"
+#include "tests/backend-qt/Xvfb.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -17,38 +16,13 @@ namespace {
 
 bool g_ready = false;
 
-// Starts Xvfb on a display number it picks itself and waits until it accepts clients.
-std::unique_ptr<ChildProcess> StartXvfb() {
-    int pipeFds[2];
-    if (pipe2(pipeFds, O_CLOEXEC) != 0) {
-        return nullptr;
-    }
-    auto server = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0",
-                                 "1024x768x24", "-nolisten", "tcp", "-noreset"},
-        pipeFds[1]);
-    close(pipeFds[1]);
-    std::string number;
-    pollfd p{pipeFds[0], POLLIN, 0};
-    char c;
-    while (poll(&p, 1, 20000) == 1 && read(pipeFds[0], &c, 1) == 1 && c != '\n') {
-        number += c;
-    }
-    close(pipeFds[0]);
-    if (number.empty()) {
-        return nullptr;
-    }
-    setenv("DISPLAY", (":" + number).c_str(), 1);
-    return server;
-}
-
 class QtDisplayEnvironment final : public ::testing::Environment {
 public:
     void SetUp() override {
         // A dialog or menu that never sees its keys would block for ever; end the run instead.
         alarm(300);
         if (ProgramOnPath("Xvfb")) {
-            m_server = StartXvfb();
+            m_server = StartXvfb("1024x768x24");
         }
         const char* display = std::getenv("DISPLAY");
         if (display == nullptr || *display == '\0') {

@@ -160,14 +160,19 @@ void XProbe::FillRect(uint32_t window, const RECT& rect, uint32_t pixel) {
 }
 
 bool XProbe::PopupShown() {
+    RECT popup = PopupRect();
+    return popup.right > popup.left;
+}
+
+RECT XProbe::PopupRect() {
     for (uint32_t window : Children(m_root)) {
         auto reply = Take(xcb_get_window_attributes_reply(
             m_connection, xcb_get_window_attributes(m_connection, window), nullptr));
         if (reply && reply->override_redirect && reply->map_state == XCB_MAP_STATE_VIEWABLE) {
-            return true;
+            return ScreenRect(window);
         }
     }
-    return false;
+    return RECT{};
 }
 
 bool XProbe::SelectionOwned(const std::string& selection) {

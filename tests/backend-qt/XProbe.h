@@ -31,6 +31,8 @@ public:
     void FillRect(uint32_t window, const RECT& rect, uint32_t pixel);
     // Whether a window that the window manager does not manage is mapped: a menu or tooltip.
     bool PopupShown();
+    // Where the first such window lies on the screen; an empty rectangle when none is shown.
+    RECT PopupRect();
     bool SelectionOwned(const std::string& selection);
 
 private:
