@@ -36,14 +36,16 @@ void TApplication::Initialize() {
     }
 }
 
-std::string TApplication::ExeName() const { return ApplicationExeName(); }
+std::string TApplication::ExeName() const {
+    return ApplicationExeName();
+}
 
 void TApplication::FormCreated(TCustomForm* Form) {
     Form->AfterConstruction();
     if (FMainForm == nullptr) {
         FMainForm = Form;
-        FEndpoint = std::make_unique<UserMessageEndpoint>(UserMessageSocketPath(FTitle),
-                                                          Form->Handle());
+        FEndpoint =
+            std::make_unique<UserMessageEndpoint>(UserMessageSocketPath(FTitle), Form->Handle());
     }
 }
 
@@ -63,7 +65,9 @@ void TApplication::Run() {
     FMainForm = nullptr;
 }
 
-void TApplication::Terminate() { PostQuitMessage(0); }
+void TApplication::Terminate() {
+    PostQuitMessage(0);
+}
 
 void TApplication::HandleMessage() {
     try {

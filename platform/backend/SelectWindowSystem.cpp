@@ -20,8 +20,7 @@ bool DisplayPresent() {
 
 } // namespace
 
-void InstallWindowSystemFromEnvironment([[maybe_unused]] int& argc,
-                                        [[maybe_unused]] char** argv) {
+void InstallWindowSystemFromEnvironment([[maybe_unused]] int& argc, [[maybe_unused]] char** argv) {
     const char* requested = std::getenv("HUSHWAVE_BACKEND");
     std::string name = requested != nullptr ? requested : "";
 #ifdef HUSHWAVE_HAVE_QT
@@ -35,8 +34,9 @@ void InstallWindowSystemFromEnvironment([[maybe_unused]] int& argc,
     }
 #endif
     if (!name.empty() && name != "headless") {
-        std::fprintf(stderr, "hushwave: HUSHWAVE_BACKEND=%s is not a window system here; "
-                             "running headless\n",
+        std::fprintf(stderr,
+                     "hushwave: HUSHWAVE_BACKEND=%s is not a window system here; "
+                     "running headless\n",
                      name.c_str());
     }
     InstallWindowSystem(std::make_unique<HeadlessWindowSystem>());

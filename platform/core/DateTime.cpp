@@ -33,7 +33,9 @@ void CivilFromDays(int64_t z, int& y, unsigned& m, unsigned& d) {
 constexpr int64_t kEpochOffsetDays = 25569; // 1899-12-30 to 1970-01-01
 
 // Whole milliseconds since 1899-12-30, rounded as the class library does.
-int64_t TotalMs(TDateTime value) { return std::llround(value * kMsPerDay); }
+int64_t TotalMs(TDateTime value) {
+    return std::llround(value * kMsPerDay);
+}
 
 } // namespace
 
@@ -71,4 +73,6 @@ TDateTime DateTimeFromLocal(const std::tm& local) {
            EncodeTime(local.tm_hour, local.tm_min, local.tm_sec, 0);
 }
 
-TDateTime Now() { return DateTimeFromLocal(CurrentClock().LocalTime()); }
+TDateTime Now() {
+    return DateTimeFromLocal(CurrentClock().LocalTime());
+}

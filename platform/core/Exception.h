@@ -18,7 +18,7 @@ private:
     std::string FMessage;
 };
 
-#define HUSHWAVE_EXCEPTION(Name, Base)                                                           \
+#define HUSHWAVE_EXCEPTION(Name, Base)                                                             \
     class Name : public Base {                                                                     \
     public:                                                                                        \
         using Base::Base;                                                                          \

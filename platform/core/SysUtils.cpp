@@ -303,7 +303,9 @@ std::string FormatDateTime(const std::string& Format, TDateTime Value) {
     return out;
 }
 
-std::string IntToStr(long long Value) { return std::to_string(Value); }
+std::string IntToStr(long long Value) {
+    return std::to_string(Value);
+}
 
 std::string ChangeFileExt(const std::string& FileName, const std::string& Extension) {
     size_t cut = FileName.find_last_of(".\\/:");

@@ -29,4 +29,6 @@ inline void Free(TObject* object) {
 
 // Declares ClassName() for a class of the class library.
 #define HUSHWAVE_CLASS_NAME(Name)                                                                  \
-    std::string ClassName() const override { return #Name; }
+    std::string ClassName() const override {                                                       \
+        return #Name;                                                                              \
+    }

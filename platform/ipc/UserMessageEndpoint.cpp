@@ -36,8 +36,9 @@ bool IsStale(const sockaddr_un& address) {
     if (probe < 0) {
         return false;
     }
-    bool refused = connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 &&
-                   errno == ECONNREFUSED;
+    bool refused =
+        connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 &&
+        errno == ECONNREFUSED;
     close(probe);
     return refused;
 }

@@ -28,4 +28,6 @@ std::optional<unsigned> ParseUserMessageLine(std::string_view line) {
     return static_cast<unsigned>(value);
 }
 
-bool IsPostableFromOutside(unsigned message) { return message >= WM_USER && message <= 0x7FFF; }
+bool IsPostableFromOutside(unsigned message) {
+    return message >= WM_USER && message <= 0x7FFF;
+}

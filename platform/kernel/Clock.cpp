@@ -11,7 +11,9 @@ uint64_t SystemClock::NowMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void SystemClock::Sleep(DWORD ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void SystemClock::Sleep(DWORD ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 std::tm SystemClock::LocalTime() {
     std::time_t now = std::time(nullptr);
@@ -71,4 +73,6 @@ Clock& CurrentClock() {
     return current != nullptr ? *current : system;
 }
 
-void SetClock(Clock* clock) { current = clock; }
+void SetClock(Clock* clock) {
+    current = clock;
+}

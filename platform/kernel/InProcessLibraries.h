@@ -17,4 +17,6 @@ void ClearInProcessLibraries();
 int LoadedModuleCount();
 
 // Casts any function pointer to the entry-point type stored in the registry.
-template <class F> FARPROC EntryPoint(F* function) { return reinterpret_cast<FARPROC>(function); }
+template <class F> FARPROC EntryPoint(F* function) {
+    return reinterpret_cast<FARPROC>(function);
+}

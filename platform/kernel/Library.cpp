@@ -180,4 +180,6 @@ void ClearInProcessLibraries() {
     state.inProcess.clear();
 }
 
-int LoadedModuleCount() { return static_cast<int>(State().modules.size()); }
+int LoadedModuleCount() {
+    return static_cast<int>(State().modules.size());
+}

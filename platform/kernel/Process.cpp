@@ -19,4 +19,6 @@ std::string ApplicationExeName() {
     return error ? std::string() : self.string();
 }
 
-void SetExeNameForTesting(std::string path) { ExeNameOverride() = std::move(path); }
+void SetExeNameForTesting(std::string path) {
+    ExeNameOverride() = std::move(path);
+}

@@ -2,6 +2,10 @@
 
 #include "platform/kernel/Clock.h"
 
-void Sleep(DWORD ms) { CurrentClock().Sleep(ms); }
+void Sleep(DWORD ms) {
+    CurrentClock().Sleep(ms);
+}
 
-DWORD GetTickCount() { return static_cast<DWORD>(CurrentClock().NowMs()); }
+DWORD GetTickCount() {
+    return static_cast<DWORD>(CurrentClock().NowMs());
+}

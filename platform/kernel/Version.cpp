@@ -29,4 +29,6 @@ BOOL GetVersionExA(OSVERSIONINFOA* info) {
     return TRUE;
 }
 
-void SetPlatformIdForTesting(DWORD platformId) { platformOverride = platformId; }
+void SetPlatformIdForTesting(DWORD platformId) {
+    platformOverride = platformId;
+}

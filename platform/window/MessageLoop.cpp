@@ -12,7 +12,9 @@ MessageLoop& MessageLoop::Instance() {
     return loop;
 }
 
-void MessageLoop::Post(const MSG& message) { m_posted.push_back(message); }
+void MessageLoop::Post(const MSG& message) {
+    m_posted.push_back(message);
+}
 
 UINT_PTR MessageLoop::SetTimer(UINT intervalMs, std::function<void()> callback) {
     UINT_PTR id = m_nextTimer++;
@@ -20,13 +22,17 @@ UINT_PTR MessageLoop::SetTimer(UINT intervalMs, std::function<void()> callback) 
     return id;
 }
 
-void MessageLoop::KillTimer(UINT_PTR id) { m_timers.erase(id); }
+void MessageLoop::KillTimer(UINT_PTR id) {
+    m_timers.erase(id);
+}
 
 void MessageLoop::WatchReadable(int fd, std::function<void()> callback) {
     m_watches[fd] = std::move(callback);
 }
 
-void MessageLoop::Unwatch(int fd) { m_watches.erase(fd); }
+void MessageLoop::Unwatch(int fd) {
+    m_watches.erase(fd);
+}
 
 int MessageLoop::MsUntilNextTimer() const {
     if (m_timers.empty()) {

@@ -24,9 +24,9 @@ void Restack(Window& window) {
     auto& z = All().zOrder;
     std::erase(z, &window);
     // A topmost window goes to the very front; an ordinary one in front of the ordinary ones.
-    auto at = window.Topmost() ? z.begin()
-                               : std::find_if(z.begin(), z.end(),
-                                              [](Window* w) { return !w->Topmost(); });
+    auto at = window.Topmost()
+                  ? z.begin()
+                  : std::find_if(z.begin(), z.end(), [](Window* w) { return !w->Topmost(); });
     z.insert(at, &window);
 }
 
@@ -94,7 +94,9 @@ void Window::SetRegion(std::optional<Region> region, bool redraw) {
     }
 }
 
-void Window::Present(const RECT& dirty) { CurrentWindowSystem().Present(*this, dirty); }
+void Window::Present(const RECT& dirty) {
+    CurrentWindowSystem().Present(*this, dirty);
+}
 
 void Window::Present() {
     Present(RECT{0, 0, m_bounds.right - m_bounds.left, m_bounds.bottom - m_bounds.top});
@@ -144,7 +146,9 @@ Window* FindWindow(HWND handle) {
     return it == records.end() ? nullptr : it->second.get();
 }
 
-std::vector<Window*> TopLevelZOrder() { return All().zOrder; }
+std::vector<Window*> TopLevelZOrder() {
+    return All().zOrder;
+}
 
 void BringToFront(Window& window) {
     if (window.Style().topLevel) {
@@ -153,7 +157,9 @@ void BringToFront(Window& window) {
     }
 }
 
-HWND GetForegroundWindowRecord() { return All().foreground; }
+HWND GetForegroundWindowRecord() {
+    return All().foreground;
+}
 
 void SetForegroundWindowRecord(HWND handle) {
     Window* window = FindWindow(handle);

@@ -96,7 +96,9 @@ BOOL SetForegroundWindow(HWND hWnd) {
     return TRUE;
 }
 
-HWND GetForegroundWindow() { return GetForegroundWindowRecord(); }
+HWND GetForegroundWindow() {
+    return GetForegroundWindowRecord();
+}
 
 BOOL IsWindowVisible(HWND hWnd) {
     Window* window = FindWindow(hWnd);

@@ -19,4 +19,6 @@ WindowSystem& CurrentWindowSystem() {
     return *system;
 }
 
-void InstallWindowSystem(std::unique_ptr<WindowSystem> system) { Installed() = std::move(system); }
+void InstallWindowSystem(std::unique_ptr<WindowSystem> system) {
+    Installed() = std::move(system);
+}

@@ -16,8 +16,8 @@ namespace {
 class LogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("hushwave-log-" + std::to_string(getpid()));
+        m_folder =
+            std::filesystem::temp_directory_path() / ("hushwave-log-" + std::to_string(getpid()));
         std::filesystem::create_directories(m_folder);
         SetExeNameForTesting((m_folder / "hushwave").string());
         std::tm local = VirtualClock::DefaultStart(); // 2026-01-02 09:41:07

@@ -75,9 +75,7 @@ protected:
         return false;
     }
 
-    int Message(const std::string& word) {
-        return WaitFor(Start({HUSHWAVE_MSG, word}), 10s);
-    }
+    int Message(const std::string& word) { return WaitFor(Start({HUSHWAVE_MSG, word}), 10s); }
 
     std::filesystem::path m_runtime;
     std::vector<pid_t> m_started;

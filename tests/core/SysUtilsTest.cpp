@@ -27,21 +27,19 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FloatCase{"0000.00", 800, "0800.00"}, FloatCase{"0000.00", 2211, "2211.00"},
                       FloatCase{"0000.00", 0, "0000.00"}, FloatCase{"0000.00", 10000, "10000.00"},
                       FloatCase{"0.0000", 1.35f, "1.3500"}, FloatCase{"0.0000", 0, "0.0000"},
-                      FloatCase{"0.0000", 1.4249999f, "1.4250"},
-                      FloatCase{"0.00", 1.325f, "1.33"}, FloatCase{"0.00", 0.125, "0.13"},
-                      FloatCase{"0.00", -0.004, "0.00"}, FloatCase{"0.00", -1.5, "-1.50"},
-                      FloatCase{"00", 7, "07"}, FloatCase{"00", 20, "20"},
-                      FloatCase{"00", 123, "123"}, FloatCase{"#.##", 0.5, ".5"},
-                      FloatCase{"#,##0", 1234567, "1,234,567"},
-                      FloatCase{"0.0 'V'", 1.25, "1.3 V"},
-                      FloatCase{"0.0;(0.0)", -2.5, "(2.5)"}));
+                      FloatCase{"0.0000", 1.4249999f, "1.4250"}, FloatCase{"0.00", 1.325f, "1.33"},
+                      FloatCase{"0.00", 0.125, "0.13"}, FloatCase{"0.00", -0.004, "0.00"},
+                      FloatCase{"0.00", -1.5, "-1.50"}, FloatCase{"00", 7, "07"},
+                      FloatCase{"00", 20, "20"}, FloatCase{"00", 123, "123"},
+                      FloatCase{"#.##", 0.5, ".5"}, FloatCase{"#,##0", 1234567, "1,234,567"},
+                      FloatCase{"0.0 'V'", 1.25, "1.3 V"}, FloatCase{"0.0;(0.0)", -2.5, "(2.5)"}));
 
 TEST(FormatFloat, UsesDecimalSeparatorNotTheLocale) {
     // A locale with a decimal comma must not leak into formatted numbers.
     std::filesystem::path dir = std::filesystem::temp_directory_path() / "hushwave-locale";
     std::filesystem::create_directories(dir);
-    std::string command = "localedef -i de_DE -f UTF-8 " + (dir / "de_DE.UTF-8").string() +
-                          " >/dev/null 2>&1";
+    std::string command =
+        "localedef -i de_DE -f UTF-8 " + (dir / "de_DE.UTF-8").string() + " >/dev/null 2>&1";
     int built = std::system(command.c_str());
     setenv("LOCPATH", dir.c_str(), 1);
     const char* set = std::setlocale(LC_ALL, "de_DE.UTF-8");

@@ -1,2 +1,4 @@
 /* A shared object the loader tests open for real. */
-int HwFixtureAnswer(void) { return 42; }
+int HwFixtureAnswer(void) {
+    return 42;
+}

@@ -1,6 +1,6 @@
+#include "platform/kernel/Library.h"
 #include "platform/kernel/InProcessLibraries.h"
 #include "platform/kernel/LastError.h"
-#include "platform/kernel/Library.h"
 #include "platform/kernel/Process.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,9 @@
 
 namespace {
 
-int Seven() { return 7; }
+int Seven() {
+    return 7;
+}
 
 class LibraryTest : public ::testing::Test {
 protected:

@@ -65,7 +65,7 @@ protected:
 TEST_F(EndpointTest, DeliversApplicationMessagesAndRefusesTheRest) {
     UserMessageEndpoint endpoint(m_path, m_window);
     ASSERT_TRUE(endpoint.Listening());
-    struct stat info{};
+    struct stat info {};
     ASSERT_EQ(stat(m_path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 

@@ -1,6 +1,6 @@
+#include "platform/window/MessageLoop.h"
 #include "platform/application/TTimer.h"
 #include "platform/kernel/Clock.h"
-#include "platform/window/MessageLoop.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowCalls.h"
 

@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
     setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
     std::string line = std::to_string(message) + "\n";
     char reply[16] = {};
-    bool sent = send(fd, line.data(), line.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(line.size());
+    bool sent =
+        send(fd, line.data(), line.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(line.size());
     ssize_t got = sent ? recv(fd, reply, sizeof reply - 1, 0) : -1;
     close(fd);
     if (got <= 0) {

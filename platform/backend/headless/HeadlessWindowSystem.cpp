@@ -21,9 +21,13 @@ int HeadlessWindowSystem::Wait(std::span<pollfd> fds, int timeoutMs) {
     return CurrentClock().Poll(fds, timeoutMs);
 }
 
-void HeadlessWindowSystem::StartSystemMove(Window&) { ++m_systemMoves; }
+void HeadlessWindowSystem::StartSystemMove(Window&) {
+    ++m_systemMoves;
+}
 
-void HeadlessWindowSystem::Present(Window&, const RECT&) { ++m_presents; }
+void HeadlessWindowSystem::Present(Window&, const RECT&) {
+    ++m_presents;
+}
 
 int HeadlessWindowSystem::CreateTrayIcon(TrayIconClient& client) {
     int id = m_nextTray++;
