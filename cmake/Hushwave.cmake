@@ -7,7 +7,10 @@ function(hushwave_test name)
     endif()
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
-    gtest_discover_tests(${name} PROPERTIES LABELS "${T_LABELS}" DISCOVERY_TIMEOUT 60)
+    # Leaks that libraries from the system make once per process are not the program's.
+    set(environment "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan-suppressions.txt")
+    gtest_discover_tests(${name} PROPERTIES LABELS "${T_LABELS}" ENVIRONMENT "${environment}"
+        DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # hushwave_fuzz(NAME SOURCE LIBS... CORPUS dir)
