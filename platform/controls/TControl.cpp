@@ -302,12 +302,16 @@ void TControl::InvalidateArea() {
     if (root == nullptr) {
         return;
     }
+    root->InvalidateTopLevelArea(AreaInRoot(*root));
+}
+
+RECT TControl::AreaInRoot(const TWinControl& root) const {
     POINT origin = ClientOrigin();
-    POINT rootOrigin = root->ClientOrigin();
+    POINT rootOrigin = root.ClientOrigin();
     RECT area{origin.x - rootOrigin.x, origin.y - rootOrigin.y, 0, 0};
     area.right = area.left + FWidth;
     area.bottom = area.top + FHeight;
-    root->InvalidateTopLevelArea(area);
+    return area;
 }
 
 void TControl::Invalidate() {
@@ -322,13 +326,8 @@ void TControl::Repaint() {
     if (root == nullptr) {
         return;
     }
-    POINT origin = ClientOrigin();
-    POINT rootOrigin = root->ClientOrigin();
-    RECT area{origin.x - rootOrigin.x, origin.y - rootOrigin.y, 0, 0};
-    area.right = area.left + FWidth;
-    area.bottom = area.top + FHeight;
     bool fromHere = root != this && FControlStyle.Contains(csOpaque);
-    root->PaintTopLevelArea(area, fromHere ? this : nullptr);
+    root->PaintTopLevelArea(AreaInRoot(*root), fromHere ? this : nullptr);
 }
 
 void TControl::Update() {

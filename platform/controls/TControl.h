@@ -148,6 +148,8 @@ private:
     void ButtonDown(TMessage& Message, TMouseButton Button, bool Double);
     void ButtonUp(TMessage& Message, TMouseButton Button);
     void InvalidateArea();
+    // The control's rectangle in its top-level control's client coordinates.
+    RECT AreaInRoot(const TWinControl& root) const;
     void TakeParentFont();
     void TakeParentColor();
 

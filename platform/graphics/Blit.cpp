@@ -52,20 +52,35 @@ const Surface* Unaliased(const Surface& target, const Surface* source, Surface& 
     return source;
 }
 
-// The common case of a same-size copy from inside the source, row by row. False when the
+// Where a same-size copy from inside the source lands on the target, clipped; false when the
 // copy needs scaling or reaches outside the source.
-bool CopyRows(Surface& target, const RECT& clip, const RECT& to, const Surface& source,
-              const RECT& from) {
+struct UnscaledArea {
+    int64_t left, top, right, bottom;
+};
+
+bool FindUnscaledArea(const Surface& target, const RECT& clip, const RECT& to,
+                      const Surface& source, const RECT& from, UnscaledArea& area) {
     const int64_t width = int64_t(to.right) - to.left, height = int64_t(to.bottom) - to.top;
     if (width != int64_t(from.right) - from.left || height != int64_t(from.bottom) - from.top ||
         from.left < 0 || from.top < 0 || from.right > source.Width() ||
         from.bottom > source.Height()) {
         return false;
     }
-    const int64_t left = std::max<int64_t>({to.left, clip.left, 0});
-    const int64_t right = std::min<int64_t>({to.right, clip.right, target.Width()});
-    const int64_t top = std::max<int64_t>({to.top, clip.top, 0});
-    const int64_t bottom = std::min<int64_t>({to.bottom, clip.bottom, target.Height()});
+    area.left = std::max<int64_t>({to.left, clip.left, 0});
+    area.right = std::min<int64_t>({to.right, clip.right, target.Width()});
+    area.top = std::max<int64_t>({to.top, clip.top, 0});
+    area.bottom = std::min<int64_t>({to.bottom, clip.bottom, target.Height()});
+    return true;
+}
+
+// The common case of a same-size copy from inside the source, row by row.
+bool CopyRows(Surface& target, const RECT& clip, const RECT& to, const Surface& source,
+              const RECT& from) {
+    UnscaledArea a;
+    if (!FindUnscaledArea(target, clip, to, source, from, a)) {
+        return false;
+    }
+    const int64_t left = a.left, right = a.right, top = a.top, bottom = a.bottom;
     for (int64_t y = top; y < bottom && left < right; ++y) {
         std::memcpy(target.Row(int(y)) + left,
                     source.Row(int(from.top + y - to.top)) + (from.left + left - to.left),
@@ -97,20 +112,14 @@ void StretchBlit(Surface& target, const RECT& clip, const RECT& targetRect, cons
 namespace {
 
 // The common case of a same-size transparent copy from inside the source, written as a
-// select so the compiler can do a row at a time in vector registers. False when the copy needs
-// scaling or reaches outside the source.
+// select so the compiler can do a row at a time in vector registers.
 bool TransparentRows(Surface& target, const RECT& clip, const RECT& to, const Surface& source,
                      const RECT& from, uint32_t transparentPixel) {
-    const int64_t width = int64_t(to.right) - to.left, height = int64_t(to.bottom) - to.top;
-    if (width != int64_t(from.right) - from.left || height != int64_t(from.bottom) - from.top ||
-        from.left < 0 || from.top < 0 || from.right > source.Width() ||
-        from.bottom > source.Height()) {
+    UnscaledArea a;
+    if (!FindUnscaledArea(target, clip, to, source, from, a)) {
         return false;
     }
-    const int64_t left = std::max<int64_t>({to.left, clip.left, 0});
-    const int64_t right = std::min<int64_t>({to.right, clip.right, target.Width()});
-    const int64_t top = std::max<int64_t>({to.top, clip.top, 0});
-    const int64_t bottom = std::min<int64_t>({to.bottom, clip.bottom, target.Height()});
+    const int64_t left = a.left, right = a.right, top = a.top, bottom = a.bottom;
     for (int64_t y = top; y < bottom; ++y) {
         uint32_t* out = target.Row(int(y)) + left;
         const uint32_t* in = source.Row(int(from.top + y - to.top)) + (from.left + left - to.left);
