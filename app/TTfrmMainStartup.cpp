@@ -23,7 +23,7 @@
 #include "platform/controls/TPicture.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/graphics/FontSpec.h"
+#include "platform/graphics/FontRequest.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TFont.h"

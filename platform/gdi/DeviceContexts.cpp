@@ -22,15 +22,15 @@ void Deselect(HBITMAP bitmap) {
     }
 }
 
-LOGFONTA LogFontOf(const FontSpec& spec) {
+LOGFONTA LogFontOf(const FontRequest& request) {
     LOGFONTA font{};
-    font.lfHeight = spec.height;
-    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    font.lfItalic = spec.italic;
-    font.lfUnderline = spec.underline;
-    font.lfStrikeOut = spec.strikeOut;
-    font.lfCharSet = BYTE(spec.charset);
-    std::strncpy(font.lfFaceName, spec.name.c_str(), LF_FACESIZE - 1);
+    font.lfHeight = request.height;
+    font.lfWeight = request.bold ? FW_BOLD : FW_NORMAL;
+    font.lfItalic = request.italic;
+    font.lfUnderline = request.underline;
+    font.lfStrikeOut = request.strikeOut;
+    font.lfCharSet = BYTE(request.charset);
+    std::strncpy(font.lfFaceName, request.name.c_str(), LF_FACESIZE - 1);
     return font;
 }
 
@@ -85,7 +85,7 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
     if (auto* font = dynamic_cast<GdiFont*>(target)) {
         HFONT previous = dc->fontHandle;
         dc->fontHandle = HFONT(object);
-        dc->font = font->spec;
+        dc->font = font->request;
         return previous;
     }
     SetLastError(ERROR_INVALID_PARAMETER);
@@ -138,7 +138,7 @@ int GetObject(HGDIOBJ object, int size, void* buffer) {
         if (size < int(sizeof(LOGFONTA))) {
             return 0;
         }
-        LOGFONTA info = LogFontOf(font->spec);
+        LOGFONTA info = LogFontOf(font->request);
         std::memcpy(buffer, &info, sizeof info);
         return int(sizeof info);
     }

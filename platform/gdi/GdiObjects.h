@@ -8,7 +8,7 @@
 // deleted (DeleteObject refuses, as GDI does); stock objects are never deleted.
 
 #include "platform/gdi/GdiHandles.h"
-#include "platform/graphics/FontSpec.h"
+#include "platform/graphics/FontRequest.h"
 #include "platform/graphics/Region.h"
 #include "platform/graphics/Surface.h"
 
@@ -52,10 +52,10 @@ public:
 
 class GdiFont final : public GdiObject {
 public:
-    explicit GdiFont(FontSpec spec) : spec(std::move(spec)) {}
+    explicit GdiFont(FontRequest request) : request(std::move(request)) {}
     DWORD ObjectType() const override { return OBJ_FONT; }
 
-    FontSpec spec;
+    FontRequest request;
 };
 
 // Where a device context draws: a surface, the offset of the context's origin on it and the
@@ -82,7 +82,7 @@ public:
     std::function<DrawingTarget()> external;
     HBITMAP bitmap;
     HFONT fontHandle;
-    FontSpec font;
+    FontRequest font;
     COLORREF textColor = 0x000000;
     COLORREF backgroundColor = 0xFFFFFF;
     int backgroundMode = OPAQUE;

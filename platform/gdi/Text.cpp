@@ -127,15 +127,15 @@ HFONT CreateFontIndirect(const LOGFONTA* font) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    FontSpec spec;
-    spec.name = std::string(font->lfFaceName, strnlen(font->lfFaceName, LF_FACESIZE));
-    spec.height = font->lfHeight;
-    spec.bold = font->lfWeight >= 600;
-    spec.italic = font->lfItalic != 0;
-    spec.underline = font->lfUnderline != 0;
-    spec.strikeOut = font->lfStrikeOut != 0;
-    spec.charset = font->lfCharSet;
-    return HFONT(AddGdiObject(std::make_unique<GdiFont>(spec)));
+    FontRequest request;
+    request.name = std::string(font->lfFaceName, strnlen(font->lfFaceName, LF_FACESIZE));
+    request.height = font->lfHeight;
+    request.bold = font->lfWeight >= 600;
+    request.italic = font->lfItalic != 0;
+    request.underline = font->lfUnderline != 0;
+    request.strikeOut = font->lfStrikeOut != 0;
+    request.charset = font->lfCharSet;
+    return HFONT(AddGdiObject(std::make_unique<GdiFont>(request)));
 }
 
 BOOL TextOut(HDC hdc, int x, int y, const char* text, int length) {

@@ -40,10 +40,10 @@ struct PatternDeleter {
 };
 using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 
-Pattern BasePattern(const FontSpec& spec) {
+Pattern BasePattern(const FontRequest& request) {
     Pattern p(FcPatternCreate());
-    FcPatternAddInteger(p.get(), FC_WEIGHT, spec.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(p.get(), FC_SLANT, spec.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddInteger(p.get(), FC_WEIGHT, request.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(p.get(), FC_SLANT, request.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(p.get(), FC_SCALABLE, FcTrue);
     return p;
 }
@@ -65,7 +65,7 @@ bool SupportsJapanese(FcPattern* match) {
            FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>("ja")) == FcLangEqual;
 }
 
-FaceChoice ChoiceFrom(FcPattern* match, const FontSpec& spec) {
+FaceChoice ChoiceFrom(FcPattern* match, const FontRequest& request) {
     FcChar8* file = nullptr;
     int index = 0, weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
     FcPatternGetString(match, FC_FILE, 0, &file);
@@ -75,8 +75,8 @@ FaceChoice ChoiceFrom(FcPattern* match, const FontSpec& spec) {
     FaceChoice choice;
     choice.file = file ? reinterpret_cast<const char*>(file) : "";
     choice.index = index;
-    choice.synthesizeBold = spec.bold && weight < FC_WEIGHT_DEMIBOLD;
-    choice.synthesizeItalic = spec.italic && slant == FC_SLANT_ROMAN;
+    choice.synthesizeBold = request.bold && weight < FC_WEIGHT_DEMIBOLD;
+    choice.synthesizeItalic = request.italic && slant == FC_SLANT_ROMAN;
     return choice;
 }
 
@@ -122,21 +122,22 @@ FT_Library Library() {
     return library;
 }
 
-FaceChoice ChooseFace(const FontSpec& spec) {
-    const bool japanese = spec.charset == SHIFTJIS_CHARSET;
-    if (!japanese && SameName(spec.name, "ms sans serif") &&
+FaceChoice ChooseFace(const FontRequest& request) {
+    const bool japanese = request.charset == SHIFTJIS_CHARSET;
+    if (!japanese && SameName(request.name, "ms sans serif") &&
         std::filesystem::exists(kMsSansSerifFile)) {
         FaceChoice choice;
         choice.file = kMsSansSerifFile;
-        choice.index = ChooseBitmapSize(kMsSansSerifFile, spec.height == 0 ? -11 : spec.height);
-        choice.synthesizeBold = spec.bold;
-        choice.synthesizeItalic = spec.italic;
+        choice.index =
+            ChooseBitmapSize(kMsSansSerifFile, request.height == 0 ? -11 : request.height);
+        choice.synthesizeBold = request.bold;
+        choice.synthesizeItalic = request.italic;
         return choice;
     }
-    Pattern pattern = BasePattern(spec);
-    std::string family = spec.name.empty() || SameName(spec.name, "ms sans serif")
+    Pattern pattern = BasePattern(request);
+    std::string family = request.name.empty() || SameName(request.name, "ms sans serif")
                              ? std::string("sans-serif")
-                             : spec.name;
+                             : request.name;
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     if (japanese) {
         FcPatternAddString(pattern.get(), FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
@@ -145,20 +146,20 @@ FaceChoice ChooseFace(const FontSpec& spec) {
     // The character set outranks the face name, as in GDI's font mapper: a face that cannot
     // show Japanese gives way to one that can.
     if (japanese && !SupportsJapanese(match.get())) {
-        Pattern byLanguage = BasePattern(spec);
+        Pattern byLanguage = BasePattern(request);
         FcPatternAddString(byLanguage.get(), FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
         match = Match(std::move(byLanguage));
     }
-    return ChoiceFrom(match.get(), spec);
+    return ChoiceFrom(match.get(), request);
 }
 
-std::optional<FaceChoice> FallbackFace(char32_t character, const FontSpec& spec) {
+std::optional<FaceChoice> FallbackFace(char32_t character, const FontRequest& request) {
     static std::map<std::pair<char32_t, bool>, std::optional<FaceChoice>> cache;
-    auto key = std::make_pair(character, spec.bold);
+    auto key = std::make_pair(character, request.bold);
     if (auto it = cache.find(key); it != cache.end()) {
         return it->second;
     }
-    Pattern pattern = BasePattern(spec);
+    Pattern pattern = BasePattern(request);
     FcCharSet* wanted = FcCharSetCreate();
     FcCharSetAddChar(wanted, character);
     FcPatternAddCharSet(pattern.get(), FC_CHARSET, wanted);
@@ -168,7 +169,7 @@ std::optional<FaceChoice> FallbackFace(char32_t character, const FontSpec& spec)
     std::optional<FaceChoice> choice;
     if (FcPatternGetCharSet(match.get(), FC_CHARSET, 0, &has) == FcResultMatch &&
         FcCharSetHasChar(has, character)) {
-        choice = ChoiceFrom(match.get(), spec);
+        choice = ChoiceFrom(match.get(), request);
     }
     cache.emplace(key, choice);
     return choice;

@@ -4,7 +4,7 @@
 // installs, and a Japanese-capable face whenever the Shift-JIS character set is asked for.
 // Internal to the text engine.
 
-#include "platform/graphics/FontSpec.h"
+#include "platform/graphics/FontRequest.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -25,11 +25,11 @@ struct FaceChoice {
 
 FT_Library Library();
 
-// The face for the spec. Bitmap faces come as a family of sizes; the one whose size suits the
-// spec's height is chosen.
-FaceChoice ChooseFace(const FontSpec& spec);
+// The face for the request. Bitmap faces come as a family of sizes; the one whose size suits the
+// request's height is chosen.
+FaceChoice ChooseFace(const FontRequest& request);
 
 // A face that has a glyph for the character, for text the chosen face cannot show.
-std::optional<FaceChoice> FallbackFace(char32_t character, const FontSpec& spec);
+std::optional<FaceChoice> FallbackFace(char32_t character, const FontRequest& request);
 
 } // namespace fonts

@@ -173,9 +173,9 @@ private:
 
 class FreeTypeFont final : public ScaledFont {
 public:
-    explicit FreeTypeFont(const FontSpec& spec) : m_spec(spec) {
-        fonts::FaceChoice choice = fonts::ChooseFace(spec);
-        int height = spec.height == 0 ? -11 : spec.height;
+    explicit FreeTypeFont(const FontRequest& request) : m_request(request) {
+        fonts::FaceChoice choice = fonts::ChooseFace(request);
+        int height = request.height == 0 ? -11 : request.height;
         m_primary = std::make_unique<Face>(choice, EmFor(choice, height));
         MeasureFace(height);
     }
@@ -205,10 +205,10 @@ public:
             Blend(target, box, g, pen + g.left, baseline - g.top, pixel);
             pen += g.advance;
         }
-        if (m_spec.underline) {
+        if (m_request.underline) {
             FillLine(target, box, x, pen, baseline + m_underlineOffset, m_lineThickness, pixel);
         }
-        if (m_spec.strikeOut) {
+        if (m_request.strikeOut) {
             FillLine(target, box, x, pen, baseline - m_strikeOutOffset, m_lineThickness, pixel);
         }
     }
@@ -271,7 +271,7 @@ private:
     const Glyph& GlyphFor(char32_t c) const {
         FT_UInt index = m_primary->IndexOf(c);
         if (index == 0 && c >= 0x20) {
-            if (auto choice = fonts::FallbackFace(c, m_spec)) {
+            if (auto choice = fonts::FallbackFace(c, m_request)) {
                 auto it = m_fallbacks.find(*choice);
                 if (it == m_fallbacks.end()) {
                     it = m_fallbacks.emplace(*choice, std::make_unique<Face>(*choice, m_em)).first;
@@ -314,7 +314,7 @@ private:
         }
     }
 
-    FontSpec m_spec;
+    FontRequest m_request;
     std::unique_ptr<Face> m_primary;
     mutable std::map<fonts::FaceChoice, std::unique_ptr<Face>> m_fallbacks;
     FontMetrics m_metrics;
@@ -326,11 +326,11 @@ private:
 
 } // namespace
 
-const ScaledFont& FontFor(const FontSpec& spec) {
-    static std::map<FontSpec, std::unique_ptr<FreeTypeFont>> fonts;
-    auto it = fonts.find(spec);
+const ScaledFont& FontFor(const FontRequest& request) {
+    static std::map<FontRequest, std::unique_ptr<FreeTypeFont>> fonts;
+    auto it = fonts.find(request);
     if (it == fonts.end()) {
-        it = fonts.emplace(spec, std::make_unique<FreeTypeFont>(spec)).first;
+        it = fonts.emplace(request, std::make_unique<FreeTypeFont>(request)).first;
     }
     return *it->second;
 }

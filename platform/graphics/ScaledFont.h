@@ -3,7 +3,7 @@
 // placed as GDI places it by default: (x, y) is the top-left corner of the text's cell, the
 // baseline lies ascent pixels below y, and the pen advances by whole pixels without kerning.
 
-#include "platform/graphics/FontSpec.h"
+#include "platform/graphics/FontRequest.h"
 #include "platform/graphics/Surface.h"
 #include "platform/kernel/Types.h"
 
@@ -32,5 +32,5 @@ public:
     virtual std::string FaceName() const = 0;
 };
 
-// The font for the spec, resolved once and kept for the life of the process.
-const ScaledFont& FontFor(const FontSpec& spec);
+// The font for the request, resolved once and kept for the life of the process.
+const ScaledFont& FontFor(const FontRequest& request);

@@ -185,11 +185,11 @@ void TCanvas::TextOut(int X, int Y, const std::string& Text) {
 }
 
 int TCanvas::TextWidth(const std::string& Text) const {
-    return FontFor(FFont->Spec()).TextWidth(Text);
+    return FontFor(FFont->Request()).TextWidth(Text);
 }
 
 int TCanvas::TextHeight(const std::string&) const {
-    return FontFor(FFont->Spec()).Metrics().height;
+    return FontFor(FFont->Request()).Metrics().height;
 }
 
 HDC TCanvas::Handle() {

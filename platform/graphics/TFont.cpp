@@ -44,26 +44,26 @@ void TFont::Assign(TPersistent* Source) {
     TGraphicsObject::Assign(Source);
 }
 
-FontSpec TFont::Spec() const {
-    FontSpec spec;
-    spec.name = FName;
-    spec.height = FHeight;
-    spec.bold = FStyle.Contains(fsBold);
-    spec.italic = FStyle.Contains(fsItalic);
-    spec.underline = FStyle.Contains(fsUnderline);
-    spec.strikeOut = FStyle.Contains(fsStrikeOut);
-    spec.charset = FCharset;
-    return spec;
+FontRequest TFont::Request() const {
+    FontRequest request;
+    request.name = FName;
+    request.height = FHeight;
+    request.bold = FStyle.Contains(fsBold);
+    request.italic = FStyle.Contains(fsItalic);
+    request.underline = FStyle.Contains(fsUnderline);
+    request.strikeOut = FStyle.Contains(fsStrikeOut);
+    request.charset = FCharset;
+    return request;
 }
 
 HFONT TFont::Handle() {
-    FontSpec spec = Spec();
-    if (FHandle && FHandleSpec == spec) {
+    FontRequest request = Request();
+    if (FHandle && FHandleRequest == request) {
         return FHandle;
     }
     ReleaseHandle();
-    FHandle = HFONT(AddGdiObject(std::make_unique<GdiFont>(spec)));
-    FHandleSpec = spec;
+    FHandle = HFONT(AddGdiObject(std::make_unique<GdiFont>(request)));
+    FHandleRequest = request;
     return FHandle;
 }
 

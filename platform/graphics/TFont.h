@@ -4,7 +4,7 @@
 
 #include "platform/core/Set.h"
 #include "platform/gdi/GdiHandles.h"
-#include "platform/graphics/FontSpec.h"
+#include "platform/graphics/FontRequest.h"
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TGraphicsObject.h"
 
@@ -41,7 +41,7 @@ public:
     void Assign(TPersistent* Source) override;
 
     // What the text engine and the GDI layer need to know of this font.
-    FontSpec Spec() const;
+    FontRequest Request() const;
     // A GDI font of this font, owned by it and remade after every change.
     HFONT Handle();
 
@@ -54,5 +54,5 @@ private:
     TColor FColor = clWindowText;
     TFontCharset FCharset = DEFAULT_CHARSET;
     HFONT FHandle;
-    FontSpec FHandleSpec;
+    FontRequest FHandleRequest;
 };

@@ -161,7 +161,7 @@ TEST_F(Canvas, TextIsMeasuredAndDrawnInTheFontColour) {
     canvas->Brush()->SetStyle(bsClear);
     int width = canvas->TextWidth("Hz");
     EXPECT_GT(width, 8);
-    EXPECT_EQ(canvas->TextHeight("Hz"), FontFor(canvas->Font()->Spec()).Metrics().height);
+    EXPECT_EQ(canvas->TextHeight("Hz"), FontFor(canvas->Font()->Request()).Metrics().height);
     canvas->TextOut(2, 2, "Hz");
     EXPECT_EQ(canvas->PenPos().x, 2 + width);
     bool blue = false, outside = false;

@@ -7,13 +7,13 @@
 
 namespace {
 
-FontSpec Spec(const char* name, int height, bool bold = false, int charset = DEFAULT_CHARSET) {
-    FontSpec spec;
-    spec.name = name;
-    spec.height = height;
-    spec.bold = bold;
-    spec.charset = charset;
-    return spec;
+FontRequest Spec(const char* name, int height, bool bold = false, int charset = DEFAULT_CHARSET) {
+    FontRequest request;
+    request.name = name;
+    request.height = height;
+    request.bold = bold;
+    request.charset = charset;
+    return request;
 }
 
 // The bounding box of the pixels that are no longer white.

@@ -60,11 +60,11 @@ TEST(Tools, FontSizeAndHeightAreTiedAtNinetySixPixelsPerInch) {
     font.SetHeight(-13);
     EXPECT_EQ(font.Size(), 10);
     font.SetStyle({fsBold, fsUnderline});
-    FontSpec spec = font.Spec();
-    EXPECT_TRUE(spec.bold);
-    EXPECT_TRUE(spec.underline);
-    EXPECT_FALSE(spec.italic);
-    EXPECT_EQ(spec.height, -13);
+    FontRequest request = font.Request();
+    EXPECT_TRUE(request.bold);
+    EXPECT_TRUE(request.underline);
+    EXPECT_FALSE(request.italic);
+    EXPECT_EQ(request.height, -13);
 }
 
 TEST(Tools, AssignCopiesAndRefusesOtherClasses) {

@@ -150,11 +150,11 @@ void DrawGrille(FineCanvas& canvas) {
 }
 
 double Ascent(const TextStyle& style) {
-    FontSpec spec;
-    spec.name = style.font;
-    spec.height = style.height;
-    spec.bold = style.bold;
-    return FontFor(spec).Metrics().ascent;
+    FontRequest request;
+    request.name = style.font;
+    request.height = style.height;
+    request.bold = style.bold;
+    return FontFor(request).Metrics().ascent;
 }
 
 // Unit marks stand on the digits' baseline.

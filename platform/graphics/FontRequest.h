@@ -8,7 +8,7 @@ constexpr int ANSI_CHARSET = 0;
 constexpr int DEFAULT_CHARSET = 1;
 constexpr int SHIFTJIS_CHARSET = 128;
 
-struct FontSpec {
+struct FontRequest {
     std::string name = "MS Sans Serif";
     // Negative: the character height (the em) in pixels. Positive: the cell height (ascent
     // plus descent) in pixels. Zero: the default character height of 11 pixels.
@@ -19,5 +19,5 @@ struct FontSpec {
     bool strikeOut = false;
     int charset = DEFAULT_CHARSET;
 
-    friend auto operator<=>(const FontSpec&, const FontSpec&) = default;
+    friend auto operator<=>(const FontRequest&, const FontRequest&) = default;
 };
