@@ -12,6 +12,11 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
     }
-    TApplication application(nullptr);
-    return WinMain(commandLine.c_str());
+    int exitCode;
+    {
+        TApplication application(nullptr);
+        exitCode = WinMain(commandLine.c_str());
+    }
+    ShutDownWindowSystem();
+    return exitCode;
 }

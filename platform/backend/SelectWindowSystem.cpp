@@ -41,3 +41,7 @@ void InstallWindowSystemFromEnvironment([[maybe_unused]] int& argc, [[maybe_unus
     }
     InstallWindowSystem(std::make_unique<HeadlessWindowSystem>());
 }
+
+void ShutDownWindowSystem() {
+    InstallWindowSystem(std::make_unique<HeadlessWindowSystem>());
+}

@@ -1,5 +1,7 @@
 #include "platform/backend/qt/EventWait.h"
 
+#include "platform/backend/qt/X11Calls.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QSocketNotifier>
@@ -44,6 +46,9 @@ int EventWait::Wait(std::span<pollfd> fds, int timeoutMs) {
             timer.setTimerType(Qt::PreciseTimer);
             timer.start(timeoutMs);
         }
+        // A request such as a restack may still sit in the X buffer; nothing else would send it
+        // before some X event arrives.
+        FlushToXServer();
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         look = m_firings != firings;
     } else {

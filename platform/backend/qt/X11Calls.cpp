@@ -37,6 +37,12 @@ void SyncWithXServer() {
     std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 }
 
+void FlushToXServer() {
+    if (xcb_connection_t* connection = Connection()) {
+        xcb_flush(connection);
+    }
+}
+
 void MarkSkipTaskbar(QWidget& widget) {
     xcb_connection_t* connection = Connection();
     if (connection == nullptr) {

@@ -8,6 +8,9 @@ class QWidget;
 // flushed is on the screen.
 void SyncWithXServer();
 
+// Sends the requests Qt has buffered so far.
+void FlushToXServer();
+
 // Asks taskbars and pagers to leave the window out. The window must not be mapped: a window
 // manager reads _NET_WM_STATE when the window is mapped and owns it afterwards.
 void MarkSkipTaskbar(QWidget& widget);
