@@ -118,3 +118,6 @@ private:
 };
 
 extern TTfrmMain* frmMain;
+
+// True on the Windows NT family: GetVersionExA succeeds and reports VER_PLATFORM_WIN32_NT.
+bool IsNTPlatform();

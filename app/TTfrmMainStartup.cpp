@@ -31,7 +31,6 @@
 #include "platform/window/WindowCalls.h"
 
 #include <algorithm>
-#include <cstring>
 
 bool IsNTPlatform() {
     OSVERSIONINFOA info{};
