@@ -114,7 +114,7 @@ namespace {
 // The common case of a same-size transparent copy from inside the source, written as a
 // select so the compiler can do a row at a time in vector registers.
 bool TransparentRows(Surface& target, const RECT& clip, const RECT& to, const Surface& source,
-                     const RECT& from, uint32_t transparentPixel) {
+                     const RECT& from, uint32_t transparentPixel, bool& changed) {
     UnscaledArea a;
     if (!FindUnscaledArea(target, clip, to, source, from, a)) {
         return false;
@@ -123,26 +123,33 @@ bool TransparentRows(Surface& target, const RECT& clip, const RECT& to, const Su
     for (int64_t y = top; y < bottom; ++y) {
         uint32_t* out = target.Row(int(y)) + left;
         const uint32_t* in = source.Row(int(from.top + y - to.top)) + (from.left + left - to.left);
+        uint32_t differences = 0;
         for (int64_t x = 0; x < right - left; ++x) {
-            out[x] = in[x] != transparentPixel ? in[x] : out[x];
+            const uint32_t pixel = in[x] != transparentPixel ? in[x] : out[x];
+            differences |= pixel ^ out[x];
+            out[x] = pixel;
         }
+        changed = changed || differences != 0;
     }
     return true;
 }
 
 } // namespace
 
-void TransparentBlit(Surface& target, const RECT& clip, const RECT& targetRect,
+bool TransparentBlit(Surface& target, const RECT& clip, const RECT& targetRect,
                      const Surface& source, const RECT& sourceRect, uint32_t transparentPixel) {
     Surface copy;
     const Surface* from = Unaliased(target, &source, copy);
-    if (TransparentRows(target, clip, targetRect, *from, sourceRect, transparentPixel)) {
-        return;
+    bool changed = false;
+    if (TransparentRows(target, clip, targetRect, *from, sourceRect, transparentPixel, changed)) {
+        return changed;
     }
     ForEachPixel(target, clip, targetRect, from, sourceRect,
-                 [transparentPixel](uint32_t& d, uint32_t s) {
-                     if (s != transparentPixel) {
+                 [transparentPixel, &changed](uint32_t& d, uint32_t s) {
+                     if (s != transparentPixel && s != d) {
                          d = s;
+                         changed = true;
                      }
                  });
+    return changed;
 }

@@ -15,6 +15,6 @@ void StretchBlit(Surface& target, const RECT& clip, const RECT& targetRect, cons
                  const RECT& sourceRect, uint32_t rop3, uint32_t brushPixel);
 
 // Like a source copy, but source pixels of the transparent colour leave the destination as it
-// is.
-void TransparentBlit(Surface& target, const RECT& clip, const RECT& targetRect,
+// is. Returns whether any destination pixel changed.
+bool TransparentBlit(Surface& target, const RECT& clip, const RECT& targetRect,
                      const Surface& source, const RECT& sourceRect, uint32_t transparentPixel);

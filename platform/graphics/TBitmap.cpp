@@ -239,8 +239,9 @@ void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
             Rect.bottom + target.origin.y};
     RECT from{0, 0, FWidth, FHeight};
     if (FTransparent) {
-        TransparentBlit(*target.surface, target.clip, to, image->pixels, from,
-                        PixelFromColorRef(TransparentColor() & 0xFFFFFF));
+        ACanvas->FPictureChangedNothing =
+            !TransparentBlit(*target.surface, target.clip, to, image->pixels, from,
+                             PixelFromColorRef(TransparentColor() & 0xFFFFFF));
     } else {
         StretchBlit(*target.surface, target.clip, to, &image->pixels, from, ACanvas->CopyMode(),
                     PixelFromColorRef(ColorToRGB(ACanvas->Brush()->Color()) & 0xFFFFFF));

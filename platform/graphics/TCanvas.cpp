@@ -150,8 +150,9 @@ void TCanvas::StretchDraw(const TRect& Rect, TGraphic* Graphic) {
 
 void TCanvas::DrawPicture(const TRect& Rect, TGraphic* Graphic) {
     Changing();
+    FPictureChangedNothing = false;
     Graphic->Draw(this, Rect);
-    FChangedArea = Rect;
+    FChangedArea = FPictureChangedNothing ? TRect() : Rect;
     Changed();
     FChangedArea.reset();
 }

@@ -97,8 +97,9 @@ protected:
     virtual DrawingTarget Target() { return FTarget; }
     virtual void Changing();
     virtual void Changed();
-    // While Changed runs after drawing a picture: the rectangle it covered, in the canvas's
-    // coordinates, so a canvas on a window can present only that part. Empty otherwise.
+    // While Changed runs after drawing a picture: the rectangle it changed, in the canvas's
+    // coordinates (an empty one when it changed no pixel), so a canvas on a window presents
+    // only that part. No value otherwise.
     const std::optional<TRect>& ChangedArea() const { return FChangedArea; }
 
 private:
@@ -112,6 +113,8 @@ private:
     void DrawPicture(const TRect& Rect, TGraphic* Graphic);
 
     std::optional<TRect> FChangedArea;
+    // Set by a picture that drew without changing a pixel, so nothing needs presenting.
+    bool FPictureChangedNothing = false;
     std::unique_ptr<TPen> FPen;
     std::unique_ptr<TBrush> FBrush;
     std::unique_ptr<TFont> FFont;

@@ -106,6 +106,23 @@ TEST_F(Painting, FormCanvasDrawingIsShownAtOnceAndLastsUntilTheNextRepaint) {
     EXPECT_EQ(At(70, 50), PixelOf(clRed));
 }
 
+TEST_F(Painting, APictureDrawnAgainOntoTheSamePixelsPresentsNothing) {
+    TBitmap frame;
+    frame.SetWidth(8);
+    frame.SetHeight(8);
+    Fill(frame.Canvas(), clYellow, 8, 8);
+    frame.SetTransparent(true);
+    frame.SetTransparentMode(tmFixed);
+    frame.SetTransparentColor(clBlack);
+    form->Canvas()->Draw(60, 40, &frame);
+    int presents = Presents();
+    form->Canvas()->Draw(60, 40, &frame);
+    EXPECT_EQ(Presents(), presents) << "the timer's redraw of an unchanged frame";
+    form->Canvas()->Draw(61, 40, &frame);
+    EXPECT_EQ(Presents(), presents + 1);
+    EXPECT_EQ(At(68, 40), PixelOf(clYellow));
+}
+
 TEST_F(Painting, ATransparentControlsRepaintRedrawsWhatLiesBehindIt) {
     auto* label = new TLabel(form.get());
     label->SetAutoSize(false);

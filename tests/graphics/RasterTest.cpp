@@ -195,9 +195,12 @@ TEST(Blit, RasterOperationsAndTransparency) {
     StretchBlit(dst, kAll, {0, 0, 2, 1}, &src, {0, 0, 2, 1}, 0x00660046, 0); // SRCINVERT
     EXPECT_EQ(dst.Pixel(0, 0), 0x0FF00Fu);
     dst.Fill(0x0F0F0F);
-    TransparentBlit(dst, kAll, {0, 0, 2, 1}, src, {0, 0, 2, 1}, 0xFF00FF);
+    EXPECT_TRUE(TransparentBlit(dst, kAll, {0, 0, 2, 1}, src, {0, 0, 2, 1}, 0xFF00FF));
     EXPECT_EQ(dst.Pixel(0, 0), 0x00FF00u);
     EXPECT_EQ(dst.Pixel(1, 0), 0x0F0F0Fu);
+    // The same picture again changes nothing, and says so, scaled or not.
+    EXPECT_FALSE(TransparentBlit(dst, kAll, {0, 0, 2, 1}, src, {0, 0, 2, 1}, 0xFF00FF));
+    EXPECT_FALSE(TransparentBlit(dst, kAll, {0, 0, 1, 1}, src, {0, 0, 2, 1}, 0xFF00FF));
     // Source pixels outside the source leave the destination alone.
     StretchBlit(dst, kAll, {0, 0, 2, 1}, &src, {1, 0, 3, 1}, kRop3SourceCopy, 0);
     EXPECT_EQ(dst.Pixel(0, 0), 0xFF00FFu);
