@@ -19,7 +19,7 @@ printf '0 0xC 0x06\n' > "$trace"
 pids=()
 cleanup() { kill "${pids[@]}" 2>/dev/null || true; rm -rf "$runtime"; }
 trap cleanup EXIT
-Xvfb "$display" -screen 0 1024x600x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
+Xvfb "$display" -screen 0 1024x600x24 -nolisten tcp -noreset >/dev/null 2>&1 & pids+=($!)
 export DISPLAY="$display" XDG_RUNTIME_DIR="$runtime"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 & pids+=($!)
