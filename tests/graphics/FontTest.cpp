@@ -7,7 +7,8 @@
 
 namespace {
 
-FontRequest Spec(const char* name, int height, bool bold = false, int charset = DEFAULT_CHARSET) {
+FontRequest Request(const char* name, int height, bool bold = false,
+                    int charset = DEFAULT_CHARSET) {
     FontRequest request;
     request.name = name;
     request.height = height;
@@ -40,12 +41,12 @@ Surface Drawn(const ScaledFont& font, const char* text, RECT clip = {0, 0, 200, 
 } // namespace
 
 TEST(Fonts, NamesResolveToTheirLinuxFaces) {
-    EXPECT_EQ(FontFor(Spec("Arial", -12)).FaceName(), "Liberation Sans");
+    EXPECT_EQ(FontFor(Request("Arial", -12)).FaceName(), "Liberation Sans");
     if (std::filesystem::exists("/usr/share/wine/fonts/sserife.fon")) {
-        EXPECT_EQ(FontFor(Spec("MS Sans Serif", -11)).FaceName(), "MS Sans Serif");
+        EXPECT_EQ(FontFor(Request("MS Sans Serif", -11)).FaceName(), "MS Sans Serif");
     }
     // The Japanese character set outranks the name, as in GDI's font mapper.
-    const ScaledFont& japanese = FontFor(Spec("Arial", -12, false, SHIFTJIS_CHARSET));
+    const ScaledFont& japanese = FontFor(Request("Arial", -12, false, SHIFTJIS_CHARSET));
     EXPECT_NE(japanese.FaceName(), "Liberation Sans");
     Surface s = Drawn(japanese, "\xE5\x85\x83"); // U+5143
     EXPECT_GT(InkBounds(s).right - InkBounds(s).left, 6);
@@ -53,13 +54,13 @@ TEST(Fonts, NamesResolveToTheirLinuxFaces) {
 
 TEST(Fonts, HeightsFollowGdiConvention) {
     // Negative: the character height; the cell adds the internal leading.
-    const FontMetrics& em = FontFor(Spec("Arial", -20)).Metrics();
+    const FontMetrics& em = FontFor(Request("Arial", -20)).Metrics();
     EXPECT_EQ(em.height - em.internalLeading, 20);
     EXPECT_EQ(em.height, em.ascent + em.descent);
     // Positive: the cell height.
-    EXPECT_NEAR(FontFor(Spec("Arial", 20)).Metrics().height, 20, 1);
+    EXPECT_NEAR(FontFor(Request("Arial", 20)).Metrics().height, 20, 1);
     if (std::filesystem::exists("/usr/share/wine/fonts/sserife.fon")) {
-        const FontMetrics& bitmap = FontFor(Spec("MS Sans Serif", -11)).Metrics();
+        const FontMetrics& bitmap = FontFor(Request("MS Sans Serif", -11)).Metrics();
         EXPECT_EQ(bitmap.height, 13);
         EXPECT_EQ(bitmap.ascent, 11);
     }
@@ -68,7 +69,7 @@ TEST(Fonts, HeightsFollowGdiConvention) {
 TEST(Fonts, TextStaysInsideItsCellAndItsWidth) {
     for (const char* name : {"Arial", "MS Sans Serif"}) {
         SCOPED_TRACE(name);
-        const ScaledFont& font = FontFor(Spec(name, -13));
+        const ScaledFont& font = FontFor(Request(name, -13));
         Surface s = Drawn(font, "Hgjq 1.25V");
         RECT ink = InkBounds(s);
         EXPECT_GE(ink.left, 10);
@@ -82,10 +83,10 @@ TEST(Fonts, TextStaysInsideItsCellAndItsWidth) {
 TEST(Fonts, BoldIsWiderAndClipHolds) {
     for (const char* name : {"Arial", "MS Sans Serif"}) {
         SCOPED_TRACE(name);
-        EXPECT_GT(FontFor(Spec(name, -11, true)).TextWidth("Close"),
-                  FontFor(Spec(name, -11)).TextWidth("Close"));
+        EXPECT_GT(FontFor(Request(name, -11, true)).TextWidth("Close"),
+                  FontFor(Request(name, -11)).TextWidth("Close"));
     }
-    Surface s = Drawn(FontFor(Spec("Arial", -20)), "WWWW", RECT{0, 0, 30, 18});
+    Surface s = Drawn(FontFor(Request("Arial", -20)), "WWWW", RECT{0, 0, 30, 18});
     RECT ink = InkBounds(s);
     EXPECT_LE(ink.right, 30);
     EXPECT_LE(ink.bottom, 18);
