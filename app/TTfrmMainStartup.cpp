@@ -78,9 +78,11 @@ TTfrmMain::TTfrmMain(TComponent* Owner) : TForm(Owner) {
             return;
         }
         WriteLog("Load FILE_NAME_OC_DLL OK.");
-        BindOCEntryPoints();
+        // A library without one of the five entry points is not used: every display update
+        // would call the missing ones.
+        const bool bound = BindOCEntryPoints();
         WriteLog("before pOCAPI_Initialization");
-        bACPISupport = pOCAPI_Initialization != nullptr && pOCAPI_Initialization() != 0;
+        bACPISupport = bound && pOCAPI_Initialization() != 0;
         WriteLog("after pOCAPI_Initialization");
         if (bACPISupport) {
             WriteLog("Support ZORVEK ACPI Interface.");

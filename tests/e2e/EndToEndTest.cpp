@@ -38,6 +38,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+int32_t AlwaysOne() {
+    return 1;
+}
+
 // FID codes in the low half, VID codes in the high half: max, start, current.
 DWORD FidHalf(int max, int start, int curr) {
     return (max << 16) | (start << 8) | curr;
@@ -197,6 +201,19 @@ TEST_F(EndToEnd, BoardWithoutAcpiSupportGoesOnWithoutIt) {
     EXPECT_EQ(*(after + 1), "before Prepare");
     EXPECT_EQ(lines.back(), "TTfrmMain constructor complete.");
     EXPECT_TRUE(TakeRecordedMessageBoxes().empty());
+}
+
+TEST_F(EndToEnd, BoardLibraryLackingAnEntryPointIsNotUsed) {
+    UnregisterInProcessLibrary("ZOverclk.dll");
+    RegisterInProcessLibrary("ZOverclk.dll", {{"OCAPI_Initialization", EntryPoint(&AlwaysOne)},
+                                              {"OCAPI_Close", EntryPoint(&AlwaysOne)}});
+    RunProgram("DEBUG");
+    auto lines = LogLines();
+    auto after = std::find(lines.begin(), lines.end(), "after pOCAPI_Initialization");
+    ASSERT_NE(after, lines.end());
+    EXPECT_EQ(*(after + 1), "before Prepare");
+    EXPECT_EQ(Count("Not Support ZVR0710, Get CPU Frequency from DMI."), 1);
+    EXPECT_EQ(lines.back(), "TTfrmMain constructor complete.");
 }
 
 // The digits a row of images shows, read off the window's surface and matched against the
