@@ -37,22 +37,6 @@ int32_t ZUDA_Close() {
     return 1;
 }
 
-int32_t ZUDA_InPortB(uint16_t, uint8_t*) {
-    return 0;
-}
-int32_t ZUDA_OutPortB(uint16_t, uint8_t) {
-    return 0;
-}
-int32_t ZUDA_InPortD(uint16_t, uint32_t*) {
-    return 0;
-}
-int32_t ZUDA_OutPortD(uint16_t, uint32_t) {
-    return 0;
-}
-int32_t ZUDA_WrtieMSR(uint32_t, const uint8_t*) {
-    return 0;
-}
-
 // The msr device reads the register whose index is the file offset.
 int32_t ZUDA_ReadMSR(uint32_t index, uint8_t* result) {
     const int fd = msrDevice.load();

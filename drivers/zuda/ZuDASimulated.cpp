@@ -26,22 +26,6 @@ int32_t ZUDA_Close() {
     return 1;
 }
 
-int32_t ZUDA_InPortB(uint16_t, uint8_t*) {
-    return 0;
-}
-int32_t ZUDA_OutPortB(uint16_t, uint8_t) {
-    return 0;
-}
-int32_t ZUDA_InPortD(uint16_t, uint32_t*) {
-    return 0;
-}
-int32_t ZUDA_OutPortD(uint16_t, uint32_t) {
-    return 0;
-}
-int32_t ZUDA_WrtieMSR(uint32_t, const uint8_t*) {
-    return 0;
-}
-
 int32_t ZUDA_ReadMSR(uint32_t index, uint8_t* result) {
     if (!opened || result == nullptr) {
         return 0;
