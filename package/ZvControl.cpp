@@ -74,7 +74,8 @@ void ZvControl::CancelMouseOver() {
 }
 
 void ZvControl::DoMouseEnter() {
-    if (FButtonHeld) {
+    // With clicks disabled a held button only keeps the capture; coming back highlights.
+    if (FButtonHeld && !FClicksDisabled) {
         ShowPressed();
         FMousePressed = true;
     } else if (FShowMouseOver && !Focused()) {
@@ -109,9 +110,8 @@ void ZvControl::SetClicksDisabled(bool Value) {
     if (Value == FClicksDisabled) {
         return;
     }
-    if (!Value) {
-        CancelPress();
-    }
+    // Disabling clicks ends a press too: a key press would otherwise never see its key up.
+    CancelPress();
     FClicksDisabled = Value;
 }
 
@@ -210,8 +210,9 @@ void ZvControl::KeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void ZvControl::KeyUp(WORD& Key, TShiftState Shift) {
-    if (!FClicksDisabled && Key == VK_SPACE && !FMousePressed) {
-        if (FKeyDown) {
+    if (!FClicksDisabled && Key == VK_SPACE) {
+        // During a mouse press the picture waits for the button, but the key press is over.
+        if (FKeyDown && !FMousePressed) {
             ShowReleased();
         }
         FKeyDown = false;
