@@ -187,6 +187,11 @@ void ZvControl::DoEnter() {
 }
 
 void ZvControl::DoExit() {
+    // A disabled control keeps its disabled picture when the focus leaves it afterwards.
+    if (!Enabled()) {
+        TWinControl::DoExit();
+        return;
+    }
     if (IsPressed()) {
         // Only a press by the key ends with the focus; a mouse press goes on.
         if (!FMousePressed) {

@@ -65,8 +65,10 @@ protected:
     //   focus arrives, not pressed, not hot   | focused   |         |     |
     //   focus leaves, not pressed, not hot    | raised    |         |     |
     //   focus leaves during a space press     | released  | no      |     | a mouse press goes on
-    //   disabled                              | released, | no      | no  | press and hover end
-    //                                         | disabled  |         |     | first
+    //   disabled                              | disabled  | no      | no  | press and hover end
+    //                                         |           |         |     | first, each with its
+    //                                         |           |         |     | own request
+    //   focus leaves a disabled control       | none      |         |     |
     //   enabled again                         | raised    |         |     | also under the pointer
     //
     // With ShowMouseOver off no hover picture is asked for; with ClicksDisabled on no press
