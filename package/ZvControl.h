@@ -48,28 +48,29 @@ protected:
     // the focus, else the raised one; a star marks a request made only while the control does
     // not have the focus.
     //
-    //   input                                 | picture   | pressed | hot | and
-    //   --------------------------------------+-----------+---------+-----+----------------------
-    //   pointer enters, no button held        | focused * | no      | yes | captures the mouse
-    //   pointer leaves, no press              | raised *  | no      | no  | releases the capture
-    //   left button down over the control     | sunken    | yes     | yes | the platform captures
-    //   pointer leaves, the button still held | released  | no      | no  | the press pauses
-    //   pointer comes back, button held       | sunken    | yes     | yes | the press resumes
-    //   button released over the control     | released  | no      | no  | the platform's capture
-    //                                         |           |         |     | goes first and its
-    //                                         |           |         |     | change ends press and
-    //                                         |           |         |     | hover; then Click
-    //   button released away from it          | raised *  | no      | no  | no click
-    //   space down, no mouse press            | sunken    | yes     |     |
-    //   space up                              | released  | no      |     |
-    //   focus arrives, not pressed, not hot   | focused   |         |     |
-    //   focus leaves, not pressed, not hot    | raised    |         |     |
-    //   focus leaves during a space press     | released  | no      |     | a mouse press goes on
-    //   disabled                              | disabled  | no      | no  | press and hover end
-    //                                         |           |         |     | first, each with its
-    //                                         |           |         |     | own request
-    //   focus leaves a disabled control       | none      |         |     |
-    //   enabled again                         | raised    |         |     | also under the pointer
+    //   input                                  | picture   | pressed | hot | and
+    //   ---------------------------------------+-----------+---------+-----+----------------------
+    //   pointer enters, no button held         | focused * | no      | yes | captures the mouse
+    //   pointer leaves, no press               | raised *  | no      | no  | releases the capture
+    //   left button down over the control      | sunken    | yes     | yes | the platform captures
+    //   pointer leaves, the button still held  | released  | no      | no  | the press pauses
+    //   pointer comes back, button held        | sunken    | yes     | yes | the press resumes
+    //   button released over the control       | released  | no      | no  | the platform's capture
+    //                                          |           |         |     | goes first and its
+    //                                          |           |         |     | change ends press and
+    //                                          |           |         |     | hover; then Click
+    //   button released away from it           | raised *  | no      | no  | no click
+    //   space down, no mouse press             | sunken    | yes     |     |
+    //   space up                               | released  | no      |     | during a mouse press
+    //                                          |           |         |     | the button decides
+    //   focus arrives, not pressed, not hot    | focused   |         |     |
+    //   focus leaves, not pressed, not hot     | raised    |         |     |
+    //   focus leaves during a space press      | released  | no      |     | a mouse press goes on
+    //   disabled                               | disabled  | no      | no  | press and hover end
+    //                                          |           |         |     | first, each with its
+    //                                          |           |         |     | own request
+    //   focus leaves a disabled control        | none      |         |     |
+    //   enabled again                          | raised    |         |     | also under the pointer
     //
     // With ShowMouseOver off no hover picture is asked for; with ClicksDisabled on no press
     // starts, so nothing is sunken, while the platform still fires Click on a release over
