@@ -28,8 +28,8 @@ using Lines = std::vector<std::string>;
 // Logs every picture request and click instead of drawing.
 class RecordingZvControl : public ZvControl {
 public:
-    RecordingZvControl(TComponent* owner, bool clicksDisabled, Lines& log)
-        : ZvControl(owner, clicksDisabled), m_log(log) {}
+    RecordingZvControl(TComponent* owner, bool clicksDisabled, int reactiveWidth, Lines& log)
+        : ZvControl(owner, clicksDisabled), m_reactiveWidth(reactiveWidth), m_log(log) {}
 
     void ShowRaised() override { m_log.push_back("raised"); }
     void ShowSunken() override { m_log.push_back("sunken"); }
@@ -39,16 +39,22 @@ public:
         m_log.push_back("click");
         ZvControl::Click();
     }
+    // A shaped control reacts only left of its reactive width.
+    bool PointInside(int x, int y) override {
+        return ZvControl::PointInside(x, y) && (m_reactiveWidth == 0 || x < m_reactiveWidth);
+    }
 
 private:
+    int m_reactiveWidth;
     Lines& m_log;
 };
 
 enum class Act {
-    MoveIn,  // to a point of the control not visited last
-    MoveOut, // to a point of the form beside the control
-    Press,   // the left button, where the pointer is
-    Release, // the left button
+    MoveIn,   // to a point of the control not visited last
+    MoveOut,  // to a point of the form beside the control
+    MoveDead, // to the control's bottom-right corner, which a shaped control does not take
+    Press,    // the left button, where the pointer is
+    Release,  // the left button
     SpaceDown,
     SpaceUp,
     FocusIn,  // the control takes the focus
@@ -65,6 +71,8 @@ const char* Describe(Act act) {
         return "move in";
     case Act::MoveOut:
         return "move out";
+    case Act::MoveDead:
+        return "move to the dead corner";
     case Act::Press:
         return "press";
     case Act::Release:
@@ -103,6 +111,7 @@ struct Variant {
     bool clicksDisabled = false;
     bool showMouseOver = true;
     bool tabStop = false;
+    int reactiveWidth = 0; // 0: the whole control
 };
 
 struct Script {
@@ -119,7 +128,8 @@ protected:
         const Variant& variant = GetParam().variant;
         form = std::make_unique<TForm>(nullptr);
         form->SetBounds(100, 100, 200, 150);
-        control = new RecordingZvControl(form.get(), variant.clicksDisabled, log);
+        control =
+            new RecordingZvControl(form.get(), variant.clicksDisabled, variant.reactiveWidth, log);
         control->SetBounds(20, 20, 40, 30);
         control->SetParent(form.get());
         control->SetShowMouseOver(variant.showMouseOver);
@@ -149,6 +159,9 @@ protected:
             break;
         case Act::MoveOut:
             pointer->MoveTo(80, 90);
+            break;
+        case Act::MoveDead:
+            pointer->MoveTo(55, 45);
             break;
         case Act::Press:
             pointer->Press(PointerButton::Left);
@@ -327,6 +340,13 @@ INSTANTIATE_TEST_SUITE_P(
                 {SpaceDown, {"sunken"}, true, false, false},
                 {ClicksOff, {"focused"}, false, false, false},
                 {SpaceUp, kNone, false, false, false}}},
+        Script{"where a shaped control does not react, only the platform's click comes",
+               {.reactiveWidth = 30},
+               {{MoveDead, kNone, false, false, false},
+                {Press, kNone, false, false, true},
+                {Release, {"click"}, false, false, false},
+                {MoveIn, {"focused"}, false, true, true},
+                {MoveDead, {"raised"}, false, false, false}}},
         Script{"with a tab stop a press takes the focus first",
                {.tabStop = true},
                {{MoveIn, {"focused"}, false, true, true},
