@@ -37,6 +37,11 @@ bool HoldsCapabilities() {
 }
 
 bool DropEveryCapability() {
+    // Only a process holding CAP_SETPCAP (root) may empty its bounding set; for any other the
+    // calls fail and change nothing.
+    for (int capability = 0; prctl(PR_CAPBSET_READ, capability, 0, 0, 0) >= 0; ++capability) {
+        prctl(PR_CAPBSET_DROP, capability, 0, 0, 0);
+    }
     if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
         prctl(PR_CAP_AMBIENT, PR_CAP_AMBIENT_CLEAR_ALL, 0, 0, 0) != 0) {
         return false;

@@ -8,7 +8,8 @@ namespace msrhelper {
 bool HoldsCapabilities();
 
 // Gives up every capability for good: permitted, effective, inheritable and ambient sets
-// emptied, and no privilege to be gained again by executing anything. True when none is left.
+// emptied, the bounding set too when the process may empty it (root), and no privilege to be
+// gained again by executing anything. True when none is left.
 bool DropEveryCapability();
 
 } // namespace msrhelper
