@@ -65,6 +65,22 @@ void ReadingThroughTheHelper(benchmark::State& state) {
 }
 BENCHMARK(ReadingThroughTheHelper);
 
+// What the instrumentation pays once per process: start, one question, end.
+void StartingAskingAndEndingTheHelper(benchmark::State& state) {
+    if (msrhelper::HoldsCapabilities() && !msrhelper::DropEveryCapability()) {
+        state.SkipWithError("this process cannot give up its capabilities");
+        return;
+    }
+    StandIns standIns;
+    for (auto _ : state) {
+        std::unique_ptr<msrhelper::HelperProcess> helper = msrhelper::HelperProcess::Start(
+            HUSHWAVE_MSR_HELPER, msrhelper::StandIns{standIns.MsrFile(), standIns.DmiFile()});
+        std::optional<uint16_t> clock = helper ? helper->ExternalClockMHz() : std::nullopt;
+        benchmark::DoNotOptimize(clock);
+    }
+}
+BENCHMARK(StartingAskingAndEndingTheHelper)->Unit(benchmark::kMicrosecond);
+
 void DirectReadOfTheStandIn(benchmark::State& state) {
     StandIns standIns;
     const int fd = open(standIns.MsrFile().c_str(), O_RDONLY | O_CLOEXEC);
