@@ -40,15 +40,17 @@ bool WaitReadable(int fd, int timeoutMs) {
 
 std::string HelperBeside(const std::string& executablePath) {
     const size_t slash = executablePath.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string(".") : executablePath.substr(0, slash);
-    return folder + "/" + kHelperName;
+    if (!executablePath.starts_with('/') || slash == std::string::npos) {
+        return {};
+    }
+    return executablePath.substr(0, slash + 1) + kHelperName;
 }
 
 std::unique_ptr<HelperProcess> HelperProcess::Start(const std::string& path,
                                                     const std::optional<StandIns>& standIns) {
     int sockets[2];
-    if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, sockets) != 0) {
+    if (!path.starts_with('/') ||
+        socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, sockets) != 0) {
         return nullptr;
     }
     std::vector<std::string> arguments = {path};

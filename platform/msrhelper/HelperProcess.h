@@ -17,7 +17,8 @@ namespace msrhelper {
 
 inline constexpr const char* kHelperName = "hushwave-msr";
 
-// The helper's path beside the executable at `executablePath`.
+// The helper's full path beside the executable at `executablePath`; empty when that path is not
+// a full one, so that no helper is ever looked for in the current folder.
 std::string HelperBeside(const std::string& executablePath);
 
 // Files the helper reads instead of the machine's; tests only.
@@ -28,7 +29,7 @@ struct StandIns {
 
 class HelperProcess {
 public:
-    // Nothing when the helper cannot be started.
+    // Nothing when the helper cannot be started or `path` is not a full path.
     static std::unique_ptr<HelperProcess> Start(const std::string& path,
                                                 const std::optional<StandIns>& standIns = {});
     ~HelperProcess();

@@ -1,4 +1,5 @@
 // hushwave-msr as the I/O library meets it: one process over a socket pair, reading stand-ins.
+#include "platform/msrhelper/HelperProcess.h"
 #include "platform/msrhelper/HelperRecords.h"
 #include "tests/msr-helper/HelperChild.h"
 #include "tests/msr-helper/StandInMachine.h"
@@ -170,6 +171,27 @@ TEST_F(Helper, TakesNoOptionButTheStandIns) {
         EXPECT_EQ(helper.ExitStatus(), 2) << command[1];
         EXPECT_NE(helper.Errors().find("usage: hushwave-msr"), std::string::npos);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(HelperPath, IsTheFullPathBesideTheExecutableOrNothing) {
+    struct Case {
+        const char* executable;
+        const char* helper;
+    } cases[] = {
+        {"/opt/hushwave/hushwave", "/opt/hushwave/hushwave-msr"},
+        {"/hushwave", "/hushwave-msr"},
+        {"hushwave", ""},
+        {"./stage/hushwave", ""},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(msrhelper::HelperBeside(c.executable), c.helper) << c.executable;
+    }
+    EXPECT_EQ(msrhelper::HelperProcess::Start("hushwave-msr"), nullptr);
 }
 
 } // namespace
