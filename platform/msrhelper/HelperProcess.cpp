@@ -1,5 +1,6 @@
 #include "platform/msrhelper/HelperProcess.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <thread>
@@ -68,9 +69,19 @@ std::unique_ptr<HelperProcess> HelperProcess::Start(const std::string& path,
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, sockets[1], STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, sockets[1], STDOUT_FILENO);
+    // Neither the caller's blocked signals nor the ones it ignores pass to the helper.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t signals;
+    sigemptyset(&signals);
+    posix_spawnattr_setsigmask(&attributes, &signals);
+    sigfillset(&signals);
+    posix_spawnattr_setsigdefault(&attributes, &signals);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
     pid_t pid = -1;
     const int failed =
-        posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), noEnvironment);
+        posix_spawn(&pid, path.c_str(), &actions, &attributes, argv.data(), noEnvironment);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     close(sockets[1]);
     if (failed != 0) {

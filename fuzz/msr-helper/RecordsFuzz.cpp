@@ -1,8 +1,9 @@
 // Feeds arbitrary messages to hushwave-msr's request reader and to its answers, with the
-// stand-ins of a machine that has neither device nor table.
+// stand-ins of a machine that has neither device nor table, and to the callers' answer reader.
 #include "platform/msrhelper/HelperRecords.h"
 #include "platform/msrhelper/HelperService.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -22,6 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!answer || answer->status == msrhelper::Status::Answered ||
         (!reading.request && answer->status != msrhelper::Status::Refused)) {
         std::abort(); // nothing can be answered here, and what is malformed is refused
+    }
+    const std::optional<msrhelper::Answer> read = msrhelper::ReadAnswer({data, size});
+    if (read) {
+        const msrhelper::Record again = msrhelper::EncodeAnswer(*read);
+        if (size != again.size() || !std::equal(again.begin(), again.end(), data)) {
+            std::abort(); // an accepted answer holds nothing its reader passed over
+        }
     }
     return 0;
 }
