@@ -8,6 +8,7 @@
 #include "platform/msrhelper/HelperProcess.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <mutex>

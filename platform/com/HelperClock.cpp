@@ -31,12 +31,7 @@ std::optional<uint16_t> HelperExternalClockMHz() {
     const std::string helper = msrhelper::HelperBeside(ApplicationExeName());
     const std::optional<msrhelper::StandIns>& standIns = StandInsOverride();
     std::optional<KeptAnswer>& kept = Kept();
-    const auto same = [](const std::optional<msrhelper::StandIns>& a,
-                         const std::optional<msrhelper::StandIns>& b) {
-        return a.has_value() == b.has_value() &&
-               (!a || (a->msrDevice == b->msrDevice && a->dmiTable == b->dmiTable));
-    };
-    if (!kept || kept->helper != helper || !same(kept->standIns, standIns)) {
+    if (!kept || kept->helper != helper || kept->standIns != standIns) {
         std::unique_ptr<msrhelper::HelperProcess> process =
             msrhelper::HelperProcess::Start(helper, standIns);
         kept = KeptAnswer{helper, standIns,

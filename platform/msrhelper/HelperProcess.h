@@ -25,6 +25,8 @@ std::string HelperBeside(const std::string& executablePath);
 struct StandIns {
     std::string msrDevice;
     std::string dmiTable;
+
+    bool operator==(const StandIns&) const = default;
 };
 
 class HelperProcess {
