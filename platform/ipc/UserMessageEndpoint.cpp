@@ -67,7 +67,17 @@ UserMessageEndpoint::UserMessageEndpoint(std::string path, HWND window)
         return;
     }
     m_listener = fd;
-    MessageLoop::Instance().WatchReadable(m_listener, [this] { Accept(); });
+    if (m_window) {
+        MessageLoop::Instance().WatchReadable(m_listener, [this] { Accept(); });
+    }
+}
+
+void UserMessageEndpoint::SetWindow(HWND window) {
+    bool serving = static_cast<bool>(m_window);
+    m_window = window;
+    if (m_listener >= 0 && !serving && m_window) {
+        MessageLoop::Instance().WatchReadable(m_listener, [this] { Accept(); });
+    }
 }
 
 UserMessageEndpoint::~UserMessageEndpoint() {

@@ -6,6 +6,7 @@
 #include "app/Log.h"
 #include "app/TTfrmMain.h"
 #include "app/WinMain.h"
+#include "hardware/AcpiInterface.h"
 #include "platform/application/TApplication.h"
 #include "platform/com/WmiTesting.h"
 #include "platform/controls/TCustomImageList.h"
@@ -39,6 +40,12 @@ namespace {
 namespace fs = std::filesystem;
 
 int32_t AlwaysOne() {
+    return 1;
+}
+
+int closes = 0;
+int32_t CountedClose() {
+    ++closes;
     return 1;
 }
 
@@ -203,17 +210,24 @@ TEST_F(EndToEnd, BoardWithoutAcpiSupportGoesOnWithoutIt) {
     EXPECT_TRUE(TakeRecordedMessageBoxes().empty());
 }
 
-TEST_F(EndToEnd, BoardLibraryLackingAnEntryPointIsNotUsed) {
+TEST_F(EndToEnd, BoardLibraryLackingAnEntryPointIsNamedAndNeverInitialised) {
     UnregisterInProcessLibrary("ZOverclk.dll");
     RegisterInProcessLibrary("ZOverclk.dll", {{"OCAPI_Initialization", EntryPoint(&AlwaysOne)},
-                                              {"OCAPI_Close", EntryPoint(&AlwaysOne)}});
+                                              {"OCAPI_Close", EntryPoint(&CountedClose)},
+                                              {"OCAPI_GetACPIOCList", EntryPoint(&AlwaysOne)}});
+    closes = 0;
     RunProgram("DEBUG");
     auto lines = LogLines();
-    auto after = std::find(lines.begin(), lines.end(), "after pOCAPI_Initialization");
-    ASSERT_NE(after, lines.end());
-    EXPECT_EQ(*(after + 1), "before Prepare");
+    auto loaded = std::find(lines.begin(), lines.end(), "Load FILE_NAME_OC_DLL OK.");
+    ASSERT_NE(loaded, lines.end());
+    EXPECT_EQ(std::vector<std::string>(loaded + 1, loaded + 4),
+              (std::vector<std::string>{"FILE_NAME_OC_DLL lacks OCAPI_ACPI_OC_GetCurrentOption.",
+                                        "FILE_NAME_OC_DLL lacks OCAPI_GetSingleHealthData.",
+                                        "before Prepare"}));
     EXPECT_EQ(Count("Not Support ZVR0710, Get CPU Frequency from DMI."), 1);
     EXPECT_EQ(lines.back(), "TTfrmMain constructor complete.");
+    EXPECT_EQ(closes, 0) << "a library never initialised is not closed";
+    EXPECT_FALSE(hOCDll) << "but it is unloaded";
 }
 
 // The digits a row of images shows, read off the window's surface and matched against the
