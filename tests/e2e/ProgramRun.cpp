@@ -2,6 +2,7 @@
 
 #include "app/TTfrmMain.h"
 #include "app/WinMain.h"
+#include "hardware/AcpiInterface.h"
 #include "platform/application/TApplication.h"
 #include "platform/com/WmiTesting.h"
 #include "platform/controls/TCustomImageList.h"
@@ -87,6 +88,20 @@ void EndToEnd::RunProgram(const char* commandLine, int quitAfterMs,
         });
     }
     ASSERT_EQ(WinMain(commandLine), 0);
+    ExpectReleased();
+}
+
+void EndToEnd::ExpectReleased() {
+    const std::vector<std::string>& calls = FakeIo().calls;
+    const bool opened = std::any_of(calls.begin(), calls.end(), [](const std::string& call) {
+        return call.starts_with("Open(");
+    });
+    if (opened) {
+        EXPECT_EQ(calls.back(), "Close") << "the I/O driver is closed last";
+    }
+    EXPECT_EQ(FakeBoard().closes, FakeBoard().initializations > 0 ? 1 : 0)
+        << "the board library is closed once when it was initialised, never otherwise";
+    EXPECT_FALSE(hOCDll) << "the board library is unloaded";
 }
 
 void EndToEnd::Quit() {

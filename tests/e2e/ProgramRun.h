@@ -37,8 +37,12 @@ protected:
 
     // Runs the program until `quitAfterMs` of virtual time after its window exists (or at
     // once when the start-up ends it); `during` runs at each 5 ms tick of the test's own.
+    // Checks ExpectReleased when the program has ended.
     void RunProgram(const char* commandLine, int quitAfterMs = 0,
                     std::function<void(uint64_t)> during = {});
+    // After every run, however it ended: the I/O driver closed, the board library closed
+    // when it was initialised, and unloaded.
+    static void ExpectReleased();
     // Ends the running program from inside `during`.
     static void Quit();
 

@@ -21,8 +21,8 @@ namespace {
 struct Reading {
     const char* name;
     int fidMax, fidCurr, vid;
-    bool acpi;      // the board's ACPI interface in use, with one external clock
-    WORD extClock;  // that clock, in hundredths of a MHz
+    bool acpi;     // the board's ACPI interface in use, with one external clock
+    WORD extClock; // that clock, in hundredths of a MHz
     const char* frequency;
     const char* volts; // "??????" where the digits are never drawn
     int voltageBar;
@@ -56,8 +56,8 @@ const Reading kReadings[] = {
     {"OddFidOnTheAcpiPath", 14, 11, 7, true, 20100, "1809.00", "??????", 15, 16, 16,
      "CPU Frequency : 1809 MHz\nVoltage : 1.3500 v"},
     // 11 x 220 = 2420 MHz, index 22: frame 20 is drawn, and Timer2 does not draw it again.
-    {"IndexAbove20ShowsFrame20AndTimer2LeavesIt", 14, 14, 6, true, 22000, "2420.00", "??????",
-     16, 20, -1, "CPU Frequency : 2420 MHz\nVoltage : 1.3750 v"},
+    {"IndexAbove20ShowsFrame20AndTimer2LeavesIt", 14, 14, 6, true, 22000, "2420.00", "??????", 16,
+     20, -1, "CPU Frequency : 2420 MHz\nVoltage : 1.3750 v"},
     {"LowestFrequencyOnTheFirstFrames", 14, 0, 6, false, 0, "0800.00", "1.3750", 16, 7, 7,
      "CPU Frequency : 800 MHz\nVoltage : 1.3750 v"},
 };
@@ -199,9 +199,9 @@ INSTANTIATE_TEST_SUITE_P(Sweeps, SweepShown, ::testing::ValuesIn(kSweeps),
 // After one exhausted wait each update asks once and goes on at once, until the index is in
 // range again; the next time it leaves the range the whole wait applies again.
 TEST_F(EndToEnd, OutOfRangeClockIndexWaitsOnceUntilItIsInRangeAgain) {
-    std::vector<DWORD> answers(21, 5); // update 1: asked 21 times, 2 s
-    answers.push_back(5);              // update 2: asked once
-    answers.push_back(0);              // update 3: in range
+    std::vector<DWORD> answers(21, 5);    // update 1: asked 21 times, 2 s
+    answers.push_back(5);                 // update 2: asked once
+    answers.push_back(0);                 // update 3: in range
     answers.insert(answers.end(), 21, 5); // update 4: the whole wait again
     answers.push_back(5);                 // update 5: once
     FakeBoard().fsbIndexes = answers;
