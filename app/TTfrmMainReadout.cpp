@@ -47,6 +47,17 @@ std::string LogText(const char* label, long long value) {
 
 } // namespace
 
+void ResetReadoutForTesting() {
+    nCPULast = 0;
+    fVIDLast = 0.0f;
+    nWmiExtClockForAcpi = 0;
+    nWmiExtClockForReading = 0;
+    bFsbIndexWaitExhausted = false;
+    bACPISupport = false;
+    nCPUExtFreqNum = 0;
+    lpCPUExtFreqList.reset();
+}
+
 bool TTfrmMain::OnAcpiPath() const {
     return bIsNT && bACPISupport;
 }

@@ -1,19 +1,26 @@
 #include "tests/e2e/ProgramRun.h"
 
+#include "app/Log.h"
 #include "app/TTfrmMain.h"
 #include "app/WinMain.h"
 #include "hardware/AcpiInterface.h"
+#include "hardware/FidVidStatus.h"
+#include "hardware/IoAccess.h"
+#include "lang/LanguageLibrary.h"
 #include "platform/application/TApplication.h"
 #include "platform/com/WmiTesting.h"
 #include "platform/controls/TCustomImageList.h"
 #include "platform/controls/TImage.h"
 #include "platform/controls/TTrayIcon.h"
+#include "platform/dialogs/Dialogs.h"
 #include "platform/graphics/Surface.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TBrush.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/kernel/DeviceNamespace.h"
 #include "platform/kernel/InProcessLibraries.h"
 #include "platform/kernel/Process.h"
+#include "platform/kernel/Version.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowCalls.h"
@@ -37,7 +44,10 @@ void PassClock::Sleep(DWORD ms) {
 }
 
 void EndToEnd::SetUp() {
-    m_folder = fs::temp_directory_path() / ("hushwave-e2e-" + std::to_string(getpid()));
+    // A folder per test: the log, the bar files and the single-instance lock are its own.
+    static int run = 0;
+    m_folder = fs::temp_directory_path() /
+               ("hushwave-e2e-" + std::to_string(getpid()) + "-" + std::to_string(run++));
     fs::remove_all(m_folder);
     fs::create_directories(m_folder / "RES");
     for (int i = 0; i <= 20; ++i) {
@@ -48,6 +58,13 @@ void EndToEnd::SetUp() {
     setenv("XDG_RUNTIME_DIR", m_folder.c_str(), 1);
     SetDmiTablePathForTesting((m_folder / "no-dmi-table").string());
     SetClock(&m_clock);
+    ResetReadoutForTesting();
+    UnbindIoAccessForTesting();
+    UnbindLanguageLibraryForTesting();
+    bDebugLog = false;
+    bIsNT = true;
+    ReadCount = 1;
+    TakeRecordedMessageBoxes();
     ResetFakeIo();
     ResetFakeBoard();
     RegisterFakeZuDA();
@@ -60,6 +77,8 @@ void EndToEnd::SetUp() {
 
 void EndToEnd::TearDown() {
     MessageLoop::Instance().Reset();
+    SetPlatformIdForTesting(0);
+    ClearDevices();
     ClearInProcessLibraries();
     SetClock(nullptr);
     SetExeNameForTesting("");

@@ -2,7 +2,8 @@
 // The program from its entry point on the headless window system, with a virtual clock and
 // the maker's libraries replaced in process, and what its window shows read back from the
 // window's surface. Process-wide state of the program (bindings, the last shown values) lives
-// once per process, as in the program itself, so CTest runs each case in a process of its own.
+// once per process, as in the program itself; each test starts it afresh, so the tests pass
+// alone, together, shuffled and repeated.
 
 #include "platform/kernel/Clock.h"
 #include "platform/kernel/Types.h"

@@ -222,7 +222,6 @@ TEST_F(EndToEnd, Windows9xReadsThroughTheDeviceAndDrawsTheArcIntoItsImage) {
         frequency = DigitsOnWindow("imgCPU", 7, "imglstNumL");
         arc = ArcFrameOnWindow();
     });
-    SetPlatformIdForTesting(0);
     UnregisterDevice("ZUDA.VXD");
     EXPECT_EQ(Count("None NT system."), 1);
     EXPECT_EQ(Count("NT System"), 0);
