@@ -5,6 +5,8 @@
 #include "platform/graphics/BmpCodec.h"
 #include "tests/graphics/ImageMagick.h"
 
+#include "tests/SkipOrFail.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -52,7 +54,7 @@ class BmpSuite : public testing::Test {
 protected:
     void SetUp() override {
         if (!std::filesystem::is_directory(kSuite)) {
-            GTEST_SKIP() << "no BMP Suite at " << kSuite;
+            SKIP_OR_FAIL("no BMP Suite at " << kSuite);
         }
     }
 };
@@ -61,7 +63,7 @@ protected:
 
 TEST_F(BmpSuite, GoodFilesDecodeAsImageMagickReadsThem) {
     if (!ImageMagickAvailable()) {
-        GTEST_SKIP() << "ImageMagick is not installed";
+        SKIP_OR_FAIL("ImageMagick is not installed");
     }
     auto files = FilesIn("g");
     ASSERT_FALSE(files.empty());

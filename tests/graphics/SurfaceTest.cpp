@@ -2,6 +2,8 @@
 #include "platform/graphics/PngWriter.h"
 #include "tests/graphics/ImageMagick.h"
 
+#include "tests/SkipOrFail.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -38,7 +40,7 @@ TEST(Surface, RefusesSizesBeyondTheBounds) {
 
 TEST(PngWriter, ImageMagickReadsBackTheSamePixels) {
     if (!ImageMagickAvailable()) {
-        GTEST_SKIP() << "ImageMagick is not installed";
+        SKIP_OR_FAIL("ImageMagick is not installed");
     }
     Surface s(300, 260); // more than one stored block of image data
     for (int y = 0; y < s.Height(); ++y) {

@@ -11,6 +11,8 @@
 #include "tests/gui/PrivateDesktop.h"
 #include "tests/gui/ReferenceTooltip.h"
 
+#include "tests/SkipOrFail.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -60,7 +62,7 @@ protected:
     void SetUp() override {
         for (const char* tool : {"Xvfb", "trayer", "xdotool", "import", "xsetroot"}) {
             if (!ProgramOnPath(tool)) {
-                GTEST_SKIP() << tool << " is not on PATH";
+                SKIP_OR_FAIL(tool << " is not on PATH");
             }
         }
         setenv("QT_QPA_PLATFORM", "xcb", 1);

@@ -112,6 +112,8 @@ TEST_F(EndpointTest, SilentPeerIsDroppedWithoutBlockingTheLoop) {
         clock.Advance(1500);
         MessageLoop::Instance().ProcessMessages();
         char byte;
+        timeval patience{1, 0};
+        setsockopt(silent, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
         EXPECT_EQ(recv(silent, &byte, 1, 0), 0) << "the endpoint hung up";
         close(silent);
         EXPECT_EQ(Exchange("1030\n"), "ok\n");
