@@ -6,8 +6,6 @@
 #include "tests/backend-qt/ChildProcess.h"
 #include "tests/backend-qt/Xvfb.h"
 
-#include "tests/SkipOrFail.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 

@@ -1,9 +1,8 @@
 #include "platform/window/WindowSystem.h"
+#include "tests/SkipOrFail.h"
 #include "tests/backend-qt/ChildProcess.h"
 #include "tests/backend-qt/QtTestDisplay.h"
 #include "tests/backend-qt/XProbe.h"
-
-#include "tests/SkipOrFail.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
 #include "platform/core/SysUtils.h"
-
 #include "tests/SkipOrFail.h"
 
 #include <gtest/gtest.h>

@@ -3,9 +3,8 @@
 // and every questionable file is read or rejected cleanly.
 #include "platform/core/Exception.h"
 #include "platform/graphics/BmpCodec.h"
-#include "tests/graphics/ImageMagick.h"
-
 #include "tests/SkipOrFail.h"
+#include "tests/graphics/ImageMagick.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,7 @@
 #include "platform/graphics/Surface.h"
 #include "platform/graphics/PngWriter.h"
-#include "tests/graphics/ImageMagick.h"
-
 #include "tests/SkipOrFail.h"
+#include "tests/graphics/ImageMagick.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // no window manager, driven with xdotool and looked at through screenshots.
 
 #include "platform/graphics/PngWriter.h"
+#include "tests/SkipOrFail.h"
 #include "tests/backend-qt/ChildProcess.h"
 #include "tests/backend-qt/XProbe.h"
 #include "tests/gui/Eventually.h"
@@ -10,8 +11,6 @@
 #include "tests/gui/Pictures.h"
 #include "tests/gui/PrivateDesktop.h"
 #include "tests/gui/ReferenceTooltip.h"
-
-#include "tests/SkipOrFail.h"
 
 #include <gtest/gtest.h>
 

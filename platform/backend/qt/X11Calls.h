@@ -1,6 +1,6 @@
 #pragma once
-// What the backend asks of the X server past Qt. Every call does nothing on another platform
-// plugin.
+// What the backend asks of the X server past Qt. Every call but XServerAnswers does nothing on
+// another platform plugin.
 
 class QWidget;
 
