@@ -31,6 +31,11 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Initialize() {
+    // Other programs may address the program from now on; what they send waits until the
+    // main form exists and the message loop runs.
+    if (!FEndpoint) {
+        FEndpoint = std::make_unique<UserMessageEndpoint>(UserMessageSocketPath(FTitle), HWND{});
+    }
     if (InitProc) {
         InitProc();
     }
@@ -44,8 +49,12 @@ void TApplication::FormCreated(TCustomForm* Form) {
     Form->AfterConstruction();
     if (FMainForm == nullptr) {
         FMainForm = Form;
-        FEndpoint =
-            std::make_unique<UserMessageEndpoint>(UserMessageSocketPath(FTitle), Form->Handle());
+        if (FEndpoint) {
+            FEndpoint->SetWindow(Form->Handle());
+        } else {
+            FEndpoint = std::make_unique<UserMessageEndpoint>(UserMessageSocketPath(FTitle),
+                                                              Form->Handle());
+        }
     }
 }
 

@@ -23,6 +23,7 @@ public:
     explicit TApplication(TComponent* AOwner);
     ~TApplication() override;
 
+    // Opens the endpoint other programs send window messages to, then runs InitProc.
     void Initialize();
 
     // Creates a form owned by the application. The reference holds the new object before its

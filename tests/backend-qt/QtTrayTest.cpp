@@ -1,4 +1,5 @@
 #include "platform/window/WindowSystem.h"
+#include "tests/SkipOrFail.h"
 #include "tests/backend-qt/ChildProcess.h"
 #include "tests/backend-qt/QtTestDisplay.h"
 #include "tests/backend-qt/XProbe.h"
@@ -32,7 +33,7 @@ protected:
     void SetUp() override {
         SKIP_WITHOUT_DISPLAY();
         if (!ProgramOnPath("trayer")) {
-            GTEST_SKIP() << "no tray host: trayer is not on PATH";
+            SKIP_OR_FAIL("no tray host: trayer is not on PATH");
         }
         m_tray = std::make_unique<ChildProcess>(std::vector<std::string>{
             "trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height",

@@ -68,3 +68,10 @@ void MarkSkipTaskbar(QWidget& widget) {
                         uint32_t(atoms.size()), atoms.data());
     xcb_flush(connection);
 }
+
+bool XServerAnswers(const char* display) {
+    xcb_connection_t* connection = xcb_connect(display, nullptr);
+    bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+}
