@@ -87,8 +87,13 @@ public:
     void AddLED(std::unique_ptr<ScalableLED> segment);
     const std::list<std::unique_ptr<ScalableLED>>& Segments() const { return m_segments; }
 
+    kiln::CompositeScalableFig& Figure() override {
+        LED::Figure();
+        return m_figure;
+    }
+
 protected:
-    kiln::ScalableFigure& GetFigure() override { return m_figure; }
+    kiln::CompositeScalableFig& GetFigure() override { return m_figure; }
 
 private:
     int m_state = -1;

@@ -143,6 +143,9 @@ public:
     // A new base size; the group's right and bottom edges stay where they were.
     void SetOriginalBounds(const TRect& rect);
 
+    // The members, in the order they were added.
+    const std::list<Figure*>& Members() const { return m_group.Figures(); }
+
 private:
     int m_originalWidth;
     int m_originalHeight;

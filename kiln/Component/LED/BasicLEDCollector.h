@@ -35,6 +35,11 @@ public:
         return led;
     }
 
+    RowFigure& Figure() override {
+        Base::Figure();
+        return m_row;
+    }
+
     void SetOriginalWidth(int width) override {
         m_row.SetOriginalBounds(TRect(m_row.Left(), m_row.Top(), m_row.Left() + width,
                                       m_row.Top() + m_row.OriginalHeight()));

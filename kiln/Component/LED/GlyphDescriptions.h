@@ -146,9 +146,9 @@ static_assert(ExactlyConsumedInsideItsBox(kRpm));
 
 } // namespace glyph
 
-inline constexpr std::array<GlyphKind, 5> kGlyphKinds = {
-    GlyphKind::Digit, GlyphKind::DecimalPoint, GlyphKind::DegreeSign, GlyphKind::LetterC,
-    GlyphKind::Rpm};
+inline constexpr std::array<GlyphKind, 5> kGlyphKinds = {GlyphKind::Digit, GlyphKind::DecimalPoint,
+                                                         GlyphKind::DegreeSign, GlyphKind::LetterC,
+                                                         GlyphKind::Rpm};
 
 constexpr std::span<const int> DescriptionOf(GlyphKind kind) {
     switch (kind) {

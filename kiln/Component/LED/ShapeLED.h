@@ -32,8 +32,7 @@ namespace kiln {
 
 template <std::derived_from<ShapeFigure> FigureType> class SolidShapeLED : public ScalableLED {
 public:
-    SolidShapeLED(int left, int top, const FigureType& figure, const Color* colours,
-                  int stateCount)
+    SolidShapeLED(int left, int top, const FigureType& figure, const Color* colours, int stateCount)
         : ScalableLED(left, top), m_colours(colours), m_stateCount(stateCount), m_figure(figure) {
         SetState(0);
     }
@@ -101,8 +100,7 @@ public:
                 at += 4;
                 break;
             case 2:
-                AddSegment(*led, Corners(EllipseFigure<Painter>(painter), at), colours,
-                           stateCount);
+                AddSegment(*led, Corners(EllipseFigure<Painter>(painter), at), colours, stateCount);
                 at += 4;
                 break;
             case 3: {
@@ -143,7 +141,8 @@ private:
     static void AddSegment(CompositeScalableLED& led, SegmentFigure figure, const Color* colours,
                            int stateCount) {
         figure.Resize(figure.OriginalWidth(), figure.OriginalHeight());
-        auto segment = std::make_unique<SolidShapeLED<SegmentFigure>>(0, 0, figure, colours, stateCount);
+        auto segment =
+            std::make_unique<SolidShapeLED<SegmentFigure>>(0, 0, figure, colours, stateCount);
         segment->SetLeft(figure.Left());
         segment->SetTop(figure.Top());
         led.AddLED(std::move(segment));
