@@ -91,6 +91,8 @@ public:
         LED::Figure();
         return m_figure;
     }
+    // The figure where it stands, not moved: the grid its segments are placed on.
+    const kiln::CompositeScalableFig& FigureInPlace() const { return m_figure; }
 
 protected:
     kiln::CompositeScalableFig& GetFigure() override { return m_figure; }

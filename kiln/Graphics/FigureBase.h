@@ -146,9 +146,17 @@ public:
     // The members, in the order they were added.
     const std::list<Figure*>& Members() const { return m_group.Figures(); }
 
+    // Where an offset from the group's corner in its base geometry lies now, by the same rule
+    // that places the members: the group's pixel grid at its current size.
+    int GridX(int baseOffset) const;
+    int GridY(int baseOffset) const;
+
 private:
     int m_originalWidth;
     int m_originalHeight;
+    // The factors of the last resize; 1 while the current geometry is the base geometry.
+    float m_scaleX = 1;
+    float m_scaleY = 1;
     std::vector<Point> m_offsets;
     CompositeFigure m_group;
 };

@@ -218,15 +218,27 @@ bool Overlap(const PixelSet& a, const PixelSet& b) {
     return false;
 }
 
-// Whether a pixel of one set is a pixel of the other or its neighbour to one of four sides.
-bool Touch(const PixelSet& a, const PixelSet& b, int width) {
+// Whether a pixel of one set is a pixel of the other or one of its neighbours: the four beside
+// it, or also the four across its corners.
+bool Touch(const PixelSet& a, const PixelSet& b, int width, bool corners = false) {
     const int height = int(a.size()) / width;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             if (!a[std::size_t(y * width + x)]) {
                 continue;
             }
-            for (auto [dx, dy] : {std::pair{0, 0}, {1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+            for (auto [dx, dy] : {std::pair{0, 0},
+                                  {1, 0},
+                                  {-1, 0},
+                                  {0, 1},
+                                  {0, -1},
+                                  {1, 1},
+                                  {1, -1},
+                                  {-1, 1},
+                                  {-1, -1}}) {
+                if (!corners && dx != 0 && dy != 0) {
+                    continue;
+                }
                 const int nx = x + dx, ny = y + dy;
                 if (nx >= 0 && ny >= 0 && nx < width && ny < height &&
                     b[std::size_t(ny * width + nx)]) {
@@ -252,7 +264,8 @@ std::vector<PixelSet> SegmentPixels(kiln::CompositeScalableLED& glyph, PaintedSu
 
 // At scales that are not whole numbers, every glyph stays within its design: each segment's
 // pixels lie within a pixel of its scaled polygon and inside the glyph's scaled box; segments
-// that share pixels at base size still meet, and segments apart at base size stay apart.
+// that meet side by side at base size still do, segments that share no pixel never come to
+// share one, and segments with a pixel between them keep a gap.
 TEST(GlyphsAtScale, SegmentsStayWithinTheirPolygonsAndKeepTheirContacts) {
     const double scales[][2] = {{1.37, 1.37}, {1.5, 1.5}, {2.28, 2.27}, {3.72, 3.68},
                                 {1.72, 2.59}, {2.5, 1.2}, {1.05, 3.3}};
@@ -287,14 +300,52 @@ TEST(GlyphsAtScale, SegmentsStayWithinTheirPolygonsAndKeepTheirContacts) {
             }
             for (std::size_t a = 0; a < base.size(); ++a) {
                 for (std::size_t b = a + 1; b < base.size(); ++b) {
-                    if (Overlap(base[a], base[b])) {
-                        EXPECT_TRUE(Touch(scaled[a], scaled[b], surface.Width()))
-                            << int(kind) << " segments " << a << ", " << b << " scale " << scale[0]
-                            << "x" << scale[1];
-                    } else {
-                        EXPECT_FALSE(Overlap(scaled[a], scaled[b]))
-                            << int(kind) << " segments " << a << ", " << b << " scale " << scale[0]
-                            << "x" << scale[1];
+                    const int w = surface.Width();
+                    const std::string pair = std::to_string(int(kind)) + " segments " +
+                                             std::to_string(a) + ", " + std::to_string(b);
+                    if (Touch(base[a], base[b], w)) {
+                        EXPECT_TRUE(Touch(scaled[a], scaled[b], w)) << pair << " part";
+                    }
+                    if (!Overlap(base[a], base[b])) {
+                        EXPECT_FALSE(Overlap(scaled[a], scaled[b])) << pair << " overlap";
+                    }
+                    if (!Touch(base[a], base[b], w, true)) {
+                        EXPECT_FALSE(Touch(scaled[a], scaled[b], w, true)) << pair << " meet";
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Glyphs whose segments have only upright and level edges are scaled exactly: a pixel is lit
+// when the design pixel whose scaled cell holds it is lit, and in the light colour.
+TEST(GlyphsAtScale, UprightGlyphsLightExactlyTheCellsOfTheirDesignPixels) {
+    const double scales[][2] = {{1.37, 1.37}, {2.28, 2.27}, {1.72, 2.59}, {3.5, 1.1}};
+    auto builder = kiln::MakeBuilder<Painter>(kiln::kRectangle7Style);
+    for (kiln::GlyphKind kind :
+         {kiln::GlyphKind::Digit, kiln::GlyphKind::DecimalPoint, kiln::GlyphKind::DegreeSign}) {
+        const Header header = HeaderOf(kind);
+        PaintedSurface surface(header.width * 4, header.height * 4);
+        Glyph glyph = builder->Make(kind, 0, surface.painter.get(), colours, 2);
+        glyph->SetState(glyph->StateCount() - 1);
+        glyph->Figure().Draw();
+        const PixelSet design = Lit(surface, light.ToPlatform());
+        for (const auto& scale : scales) {
+            const int width = int(header.width * scale[0]), height = int(header.height * scale[1]);
+            surface.layer->Clear();
+            glyph->Figure().Resize(width, height);
+            glyph->Figure().Draw();
+            const kiln::CompositeScalableFig& grid = glyph->Figure();
+            for (int row = 0; row < header.height; ++row) {
+                for (int column = 0; column < header.width; ++column) {
+                    const bool lit = design[std::size_t(row * surface.Width() + column)];
+                    for (int y = grid.GridY(row); y < grid.GridY(row + 1); ++y) {
+                        for (int x = grid.GridX(column); x < grid.GridX(column + 1); ++x) {
+                            ASSERT_EQ(surface.At(x, y), lit ? light.ToPlatform() : clBlack)
+                                << int(kind) << " at " << x << "," << y << " scale " << scale[0]
+                                << "x" << scale[1];
+                        }
                     }
                 }
             }

@@ -113,11 +113,13 @@ TEST(ShapeLedFatory, BuildsEveryKindOfSegmentAndReturnsWhereTheDescriptionEnds) 
     ASSERT_EQ(glyph->Segments().size(), 6u);
     glyph->Figure().Resize(60, 60);
     painter.calls.clear();
+    // The polygon covers the doubled cells of its design pixels: its right and bottom corners
+    // go to the last pixel of their cells. The other shapes scale by their own rules.
     glyph->Figure().Draw();
     EXPECT_THAT(
         painter.calls,
-        ElementsAre("Color FF3E260E", "FillPolygon (2,2) (10,2) (2,8)", "Color FF3E260E",
-                    "FramePolygon (2,2) (10,2) (2,8)", "Color FF3E260E", "FillRect (12,2,18,6)",
+        ElementsAre("Color FF3E260E", "FillPolygon (2,2) (11,2) (2,9)", "Color FF3E260E",
+                    "FramePolygon (2,2) (11,2) (2,9)", "Color FF3E260E", "FillRect (12,2,18,6)",
                     "Color FF3E260E", "FrameRect (12,2,18,6)", "Color FF3E260E",
                     "FillEllipse (20,2,28,8)", "Color FF3E260E", "FrameEllipse (20,2,28,8)",
                     "Color FF3E260E", "FillRoundRect (32,2,40,8) 2x2", "Color FF3E260E",

@@ -15,12 +15,14 @@
 //   square       5, left, top, side
 //
 // Segment coordinates are in the glyph's own grid: the glyph's figure starts at (0, 0) with the
-// box's size, and every segment lies inside it. Descriptions are the program's own constant
-// data; an unknown segment type is a programming error.
+// box's size, and every segment lies inside it. Polygon segments are drawn on the pixel grid of
+// their glyph, so that the glyph scales as the picture it is designed as. Descriptions are the
+// program's own constant data; an unknown segment type is a programming error.
 
 #include "kiln/Component/LED.h"
 #include "kiln/Component/LED/LEDDirector.h"
 #include "kiln/Graphics/Color.h"
+#include "kiln/Graphics/Figure/GridPolygonFigure.h"
 #include "kiln/Graphics/Figure/ShapeFigures.h"
 #include "platform/core/Assert.h"
 
@@ -81,7 +83,7 @@ public:
             const int type = *at++;
             switch (type) {
             case 0: {
-                PolygonFigure<Painter> figure(painter);
+                GridPolygonFigure<Painter> figure(painter);
                 const int k = *at++;
                 for (int p = 0; p < k; ++p, at += 2) {
                     const Point point{at[0], at[1]};
@@ -91,6 +93,7 @@ public:
                         figure.AppendControlPoint(point);
                     }
                 }
+                figure.AttachToGrid(&led->FigureInPlace());
                 AddSegment(*led, figure, colours, stateCount);
                 break;
             }

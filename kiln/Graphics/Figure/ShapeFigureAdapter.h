@@ -96,13 +96,14 @@ public:
 protected:
     Shape& MutableShape() { return m_shape; }
 
-private:
-    Shape Drawn() const {
+    // The shape as it is drawn: a copy resized to the current size.
+    virtual Shape Drawn() const {
         Shape drawn = m_shape;
         drawn.Resize(Width(), Height());
         return drawn;
     }
 
+private:
     void Paint(Color fill, Color line) {
         HUSHWAVE_ASSERT(m_painterPtr);
         const Shape drawn = Drawn();

@@ -55,8 +55,8 @@ ScalableFigure& Scalable(Figure* member) {
 
 void CompositeScalableFig::Resize(int width, int height) {
     HUSHWAVE_ASSERT(m_originalWidth > 0 && m_originalHeight > 0);
-    const float sx = GroupFactor(width, m_originalWidth);
-    const float sy = GroupFactor(height, m_originalHeight);
+    const float sx = m_scaleX = GroupFactor(width, m_originalWidth);
+    const float sy = m_scaleY = GroupFactor(height, m_originalHeight);
     auto offset = m_offsets.begin();
     for (Figure* figure : m_group.Figures()) {
         ScalableFigure& member = Scalable(figure);
@@ -80,6 +80,7 @@ void CompositeScalableFig::Rebase() {
     }
     m_originalWidth = Width();
     m_originalHeight = Height();
+    m_scaleX = m_scaleY = 1;
 }
 
 void CompositeScalableFig::AddChild(ScalableFigure* figure) {
@@ -102,6 +103,16 @@ void CompositeScalableFig::SetOriginalBounds(const TRect& rect) {
     const int right = Left() + Width();
     const int bottom = Top() + Height();
     m_group.SetBounds(TRect(rect.left, rect.top, right, bottom));
+    m_scaleX = m_originalWidth > 0 ? GroupFactor(Width(), m_originalWidth) : 1;
+    m_scaleY = m_originalHeight > 0 ? GroupFactor(Height(), m_originalHeight) : 1;
+}
+
+int CompositeScalableFig::GridX(int baseOffset) const {
+    return Left() + TruncScaled(baseOffset, m_scaleX);
+}
+
+int CompositeScalableFig::GridY(int baseOffset) const {
+    return Top() + TruncScaled(baseOffset, m_scaleY);
 }
 
 } // namespace kiln
