@@ -69,8 +69,9 @@ template <ShapePainter Painter> class ShapeLedFatory {
 public:
     virtual ~ShapeLedFatory() = default;
 
-    // Builds the glyph the description at description describes, its segments in state 0,
-    // hands it over through led and returns where the description ends.
+    // Builds the glyph that the description starting at description describes, with its
+    // segments in state 0, hands it over through led and returns the position just after the
+    // description.
     const int* CreateLED(const int* description, const LED_Director* director, Painter* painter,
                          const Color* colours, int stateCount,
                          std::unique_ptr<CompositeScalableLED>& led) const {
