@@ -18,8 +18,21 @@ public:
 
     explicit TControlCanvas(TControl& Control) : FControl(Control) {}
 
-    void BeginPaint(const DrawingTarget& PaintTarget) { FPaintTarget = PaintTarget; }
-    void EndPaint() { FPaintTarget.reset(); }
+    // Points the canvas at a paint target for as long as it lives; however painting ends, an
+    // exception included, the canvas draws on the window again afterwards.
+    class PaintScope {
+    public:
+        PaintScope(TControlCanvas& Canvas, const DrawingTarget& PaintTarget) : FCanvas(Canvas) {
+            FCanvas.FPaintTarget = PaintTarget;
+        }
+        ~PaintScope() { FCanvas.FPaintTarget.reset(); }
+        PaintScope(const PaintScope&) = delete;
+        PaintScope& operator=(const PaintScope&) = delete;
+
+    private:
+        TControlCanvas& FCanvas;
+    };
+
     bool Painting() const { return FPaintTarget.has_value(); }
 
 protected:

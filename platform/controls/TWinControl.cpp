@@ -71,10 +71,9 @@ void TWinControl::PaintWindow(TCanvas&) {}
 void TWinControl::PaintIn(const PaintContext& Context) {
     PaintConfined(Context, [&](const DrawingTarget& target) {
         TControlCanvas& canvas = ControlCanvas();
-        canvas.BeginPaint(target);
+        TControlCanvas::PaintScope painting(canvas, target);
         Perform(WM_ERASEBKGND, canvas.Handle().value, 0);
         PaintWindow(canvas);
-        canvas.EndPaint();
     });
 }
 
@@ -170,6 +169,10 @@ void TWinControl::CreateHandle() {
     Window* parentWindow = nullptr;
     if (Parent() != nullptr) {
         parentWindow = FindWindow(Parent()->Handle());
+        // Making the parent's window made the windows of its children, this one's included.
+        if (FHandle) {
+            return;
+        }
     } else if (!CanBeTopLevel()) {
         throw EInvalidOperation("Control '" + Name() + "' has no parent window");
     }

@@ -89,6 +89,22 @@ TEST_F(ControlTree, WindowsAreMadeOnDemandAndFollowTheTree) {
     EXPECT_THROW(late->Handle(), EInvalidOperation) << "only forms stand alone";
 }
 
+TEST_F(ControlTree, AChildAskedForItsWindowBeforeItsParentGetsOneWindow) {
+    // As the form reader leaves it: the parent is set before anything makes a window.
+    Box* child = Add<Box>("child", form.get());
+    HWND handle = child->Handle();
+    Window* formWindow = FindWindow(form->Handle());
+    ASSERT_EQ(formWindow->Children().size(), 1u);
+    EXPECT_EQ(formWindow->Children()[0]->Handle(), handle);
+    EXPECT_EQ(FindControl(handle), child);
+
+    // A second record bound to the child would hear WM_DESTROY after the child was freed.
+    Free(child);
+    EXPECT_TRUE(formWindow->Children().empty());
+    form.reset();
+    EXPECT_TRUE(log.Take().empty());
+}
+
 TEST_F(ControlTree, AParentFreesItsChildrenWhoeverOwnsThem) {
     auto owner = std::make_unique<TComponent>(nullptr);
     Box* panel = Add<Box>("panel", form.get());

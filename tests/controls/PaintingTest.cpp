@@ -5,9 +5,11 @@
 #include "platform/backend/headless/HeadlessWindowSystem.h"
 #include "platform/controls/TCustomControl.h"
 #include "platform/controls/TCustomForm.h"
+#include "platform/controls/TControlCanvas.h"
 #include "platform/controls/TImage.h"
 #include "platform/controls/TLabel.h"
 #include "platform/controls/TPicture.h"
+#include "platform/core/Exception.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/window/MessageLoop.h"
@@ -148,6 +150,32 @@ TEST_F(Painting, ATransparentImageLeavesItsTransparentColourOut) {
     image->Repaint();
     EXPECT_EQ(At(12, 12), PixelOf(clLime));
     EXPECT_EQ(At(20, 20), PixelOf(clRed)) << "what lies behind was painted again first";
+}
+
+TEST_F(Painting, APaintHandlerThatThrowsLeavesTheCanvasOnTheWindow) {
+    // A shaped form paints through a scratch copy that is gone once painting ends.
+    FindWindow(form->Handle())
+        ->SetRegion(Region(0, 0, 100, 60).Combined(Region(0, 0, 5, 5), RegionOperation::Subtract),
+                    false);
+    form->OnPaint = [](TObject*) { throw Exception("paint failed"); };
+    EXPECT_THROW(form->Repaint(), Exception);
+    auto* canvas = dynamic_cast<TControlCanvas*>(form->Canvas());
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_FALSE(canvas->Painting());
+    form->Canvas()->SetPixels(70, 50, clYellow);
+    EXPECT_EQ(At(70, 50), PixelOf(clYellow)) << "drawn on the window, not on the freed copy";
+}
+
+TEST_F(Painting, AnImageWhosePaintingThrewStillRepaintsWhenItsPictureChanges) {
+    TCanvas* onWindow = static_cast<TGraphicControl*>(image)->Canvas();
+    onWindow->OnChange = [&](TObject*) {
+        onWindow->OnChange = nullptr;
+        throw Exception("paint failed");
+    };
+    EXPECT_THROW(image->Repaint(), Exception);
+    Fill(image->Canvas(), clAqua, 30, 20);
+    Pump();
+    EXPECT_EQ(At(12, 12), PixelOf(clAqua));
 }
 
 } // namespace
