@@ -10,6 +10,8 @@
 #include "platform/window/Window.h"
 #include "platform/window/WindowCalls.h"
 
+#include <algorithm>
+
 TApplication* Application = nullptr;
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
@@ -97,6 +99,27 @@ void TApplication::Minimize() {
     if (OnMinimize) {
         OnMinimize(this);
     }
+    std::vector<const TObject*> owners;
+    for (const auto& [owner, hook] : FMinimizeHooks) {
+        owners.push_back(owner);
+    }
+    for (const TObject* owner : owners) {
+        auto it = std::find_if(FMinimizeHooks.begin(), FMinimizeHooks.end(),
+                               [&](const auto& entry) { return entry.first == owner; });
+        if (it != FMinimizeHooks.end()) {
+            std::function<void()> hook = it->second;
+            hook();
+        }
+    }
+}
+
+void TApplication::AddMinimizeHook(const TObject* Owner, std::function<void()> Hook) {
+    RemoveMinimizeHook(Owner);
+    FMinimizeHooks.emplace_back(Owner, std::move(Hook));
+}
+
+void TApplication::RemoveMinimizeHook(const TObject* Owner) {
+    std::erase_if(FMinimizeHooks, [&](const auto& entry) { return entry.first == Owner; });
 }
 
 void TApplication::Restore() {

@@ -6,3 +6,6 @@
 
 // wParam: the device context to erase on. A result of 1 says the background was taken care of.
 constexpr UINT WM_ERASEBKGND = 0x0014;
+
+// Posted by TCustomForm::Release; the form frees itself when the message arrives.
+constexpr UINT CM_RELEASE = 0xB021;

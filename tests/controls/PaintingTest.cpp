@@ -3,9 +3,9 @@
 // control's Repaint touches.
 
 #include "platform/backend/headless/HeadlessWindowSystem.h"
+#include "platform/controls/TControlCanvas.h"
 #include "platform/controls/TCustomControl.h"
 #include "platform/controls/TCustomForm.h"
-#include "platform/controls/TControlCanvas.h"
 #include "platform/controls/TImage.h"
 #include "platform/controls/TLabel.h"
 #include "platform/controls/TPicture.h"
