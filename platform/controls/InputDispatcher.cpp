@@ -82,18 +82,24 @@ TControl* InputDispatcher::ControlAtPoint(TWinControl& parent, POINT p) {
     return &parent;
 }
 
+HWND InputDispatcher::CaptureWindow() {
+    if (m_captureWindow && FindWindow(m_captureWindow) == nullptr) {
+        m_capture = nullptr;
+        m_captureWindow = HWND{};
+    }
+    return m_captureWindow;
+}
+
 void InputDispatcher::RouteMouse(TWinControl& topLevel, UINT message, WPARAM wParam,
                                  LPARAM lParam) {
     POINT client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     POINT screen = topLevel.ClientToScreen(client);
     TControl* target = m_capture;
-    if (target == nullptr && m_captureWindow) {
+    if (target == nullptr && CaptureWindow()) {
         // A window that no control owns holds the capture; it hears the message as it is.
-        if (Window* window = FindWindow(m_captureWindow)) {
-            POINT origin = WindowScreenOrigin(*window);
-            window->Deliver(message, wParam,
-                            MakePointLParam(screen.x - origin.x, screen.y - origin.y));
-        }
+        Window* window = FindWindow(m_captureWindow);
+        POINT origin = WindowScreenOrigin(*window);
+        window->Deliver(message, wParam, MakePointLParam(screen.x - origin.x, screen.y - origin.y));
         return;
     }
     if (target == nullptr) {

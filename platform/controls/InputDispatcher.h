@@ -38,7 +38,8 @@
 // press; a hidden one also loses the focus (WM_KILLFOCUS). A control being destroyed is
 // forgotten without being told; when it held the capture through its parent's window, that
 // window hears WM_CAPTURECHANGED. The capture and the focus are plain references: they never
-// keep a control alive.
+// keep a control alive. A window without a control that held the capture loses it when it is
+// destroyed, and the pointer input goes where it hits again.
 
 #include "platform/controls/ControlTypes.h"
 #include "platform/kernel/Handle.h"
@@ -60,7 +61,8 @@ public:
     void RouteInput(TWinControl& topLevel, UINT message, WPARAM wParam, LPARAM lParam);
 
     TControl* CaptureControl() const { return m_capture; }
-    HWND CaptureWindow() const { return m_captureWindow; }
+    // A capture held by a window that was destroyed without a control owning it is dropped.
+    HWND CaptureWindow();
     // The window that loses the capture is sent WM_CAPTURECHANGED with the new window in
     // lParam; moving it between a window and its non-windowed children sends nothing.
     void SetCaptureControl(TControl* control);

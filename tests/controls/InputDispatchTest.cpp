@@ -233,6 +233,18 @@ TEST_F(InputDispatch, ADestroyedCaptureHolderIsForgottenSilently) {
     EXPECT_EQ(log.Take(), Lines{"a up left 15,10"});
 }
 
+TEST_F(InputDispatch, ACaptureHeldByADestroyedWindowWithoutAControlIsDropped) {
+    HWND plain = CreateWindowRecord(nullptr, {}, nullptr);
+    SetCapture(plain);
+    DestroyWindowRecord(plain);
+    EXPECT_EQ(GetCapture(), HWND{});
+    SetCapture(CreateWindowRecord(nullptr, {}, nullptr));
+    DestroyWindowRecord(GetCapture());
+    pointer->Click(PointerButton::Left, 12, 12);
+    EXPECT_EQ(log.Take(), (Lines{"a move 2,2", "a down left 2,2", "form capture lost", "a click",
+                                 "a up left 2,2"}));
+}
+
 TEST_F(InputDispatch, ANonWindowedCaptureHoldersWindowHearsItGo) {
     pointer->MoveTo(12, 12);
     pointer->Press(PointerButton::Left);
