@@ -373,6 +373,12 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_KILLFOCUS:
         DoExit();
         break;
+    case WM_SHOWWINDOW:
+        VisibleFromWindow(Message.WParam != 0);
+        break;
+    case WM_WINDOWPOSCHANGED:
+        WindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(Message.LParam));
+        break;
     case WM_PAINT:
         FPaintPosted = false;
         Update();
@@ -388,6 +394,14 @@ void TWinControl::Dispatch(TMessage& Message) {
     default:
         TControl::Dispatch(Message);
         break;
+    }
+}
+
+void TWinControl::WindowPosChanged(const WINDOWPOS& Pos) {
+    BoundsFromWindow(RECT{Pos.x, Pos.y, Pos.x + Pos.cx, Pos.y + Pos.cy});
+    if ((Pos.flags & SWP_FRAMECHANGED) != 0 && Parent() != nullptr) {
+        // The region changed; the whole rectangle holds the old shape and the new one.
+        InvalidateArea();
     }
 }
 

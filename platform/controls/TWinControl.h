@@ -106,6 +106,7 @@ private:
     void CreateHandle();
     void DestroyHandle();
     LRESULT MainWndProc(UINT Msg, WPARAM WParam, LPARAM LParam);
+    void WindowPosChanged(const WINDOWPOS& Pos);
     void FixupTabList();
 
     HWND FHandle;

@@ -10,10 +10,12 @@
 #include "platform/controls/TLabel.h"
 #include "platform/controls/TPicture.h"
 #include "platform/core/Exception.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Window.h"
+#include "platform/window/WindowCalls.h"
 #include "platform/window/WindowSystem.h"
 
 #include <gtest/gtest.h>
@@ -176,6 +178,43 @@ TEST_F(Painting, AnImageWhosePaintingThrewStillRepaintsWhenItsPictureChanges) {
     Fill(image->Canvas(), clAqua, 30, 20);
     Pump();
     EXPECT_EQ(At(12, 12), PixelOf(clAqua));
+}
+
+TEST_F(Painting, AFormShownAgainByAWindowCallPaintsItsControlsAgain) {
+    // As the main window is brought back from the tray.
+    ShowWindow(form->Handle(), SW_HIDE);
+    EXPECT_FALSE(form->Visible());
+    SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    EXPECT_TRUE(form->Visible());
+    Fill(image->Canvas(), clAqua, 30, 20);
+    Pump();
+    EXPECT_EQ(At(12, 12), PixelOf(clAqua));
+}
+
+TEST_F(Painting, AChildsNewRegionWithRedrawPaintsWhereTheOldOneReached) {
+    HRGN left = CreateRectRgn(0, 0, 10, 20);
+    SetWindowRgn(swatch->Handle(), left, TRUE);
+    Pump();
+    EXPECT_EQ(At(37, 20), PixelOf(clLime)) << "the image shows where the child is cut away";
+    HRGN right = CreateRectRgn(10, 0, 20, 20);
+    SetWindowRgn(swatch->Handle(), right, TRUE);
+    Pump();
+    EXPECT_EQ(At(30, 20), PixelOf(clLime)) << "the old shape's part was painted again";
+    EXPECT_EQ(At(37, 20), PixelOf(clBlue));
+    HRGN none{};
+    SetWindowRgn(swatch->Handle(), none, FALSE);
+    Pump();
+    EXPECT_EQ(At(30, 20), PixelOf(clLime)) << "without redraw nothing is painted";
+}
+
+TEST_F(Painting, AShapedChildsCanvasDrawsOnlyInsideItsRegion) {
+    SetWindowRgn(swatch->Handle(), CreateRectRgn(0, 0, 10, 20), TRUE);
+    Pump();
+    Fill(swatch->Canvas(), clYellow, 20, 20);
+    EXPECT_EQ(At(30, 20), PixelOf(clYellow));
+    EXPECT_EQ(At(37, 20), PixelOf(clLime)) << "the image behind the cut-away part stays";
+    EXPECT_EQ(At(42, 32), PixelOf(clRed));
 }
 
 } // namespace
