@@ -14,6 +14,10 @@ TShiftState MouseShiftState(WPARAM wParam) {
     if ((wParam & MK_CONTROL) != 0) {
         shift << ssCtrl;
     }
+    // Mouse messages do not carry Alt; the keyboard's state does.
+    if (InputDispatcher::Instance().KeyShiftState().Contains(ssAlt)) {
+        shift << ssAlt;
+    }
     if ((wParam & MK_LBUTTON) != 0) {
         shift << ssLeft;
     }

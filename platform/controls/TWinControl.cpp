@@ -219,6 +219,11 @@ LRESULT TWinControl::MainWndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
         InputDispatcher::Instance().RouteInput(*this, Msg, WParam, LParam);
         return 0;
     }
+    if (Parent() == nullptr && Msg == WM_ACTIVATE) {
+        InputDispatcher::Instance().WindowActivated(*this, (WParam & 0xFFFF) != WA_INACTIVE);
+    } else if (Msg == WM_CANCELMODE) {
+        InputDispatcher::Instance().CancelMode();
+    }
     TMessage message{Msg, WParam, LParam, 0};
     WndProc(message);
     return message.Result;
@@ -367,10 +372,10 @@ void TWinControl::Dispatch(TMessage& Message) {
         Message.WParam = static_cast<unsigned char>(key);
         break;
     }
-    case WM_SETFOCUS:
+    case CM_ENTER:
         DoEnter();
         break;
-    case WM_KILLFOCUS:
+    case CM_EXIT:
         DoExit();
         break;
     case WM_SHOWWINDOW:

@@ -79,6 +79,10 @@ void Window::SetVisible(bool visible) {
     m_visible = visible;
     CurrentWindowSystem().WindowChanged(*this, WindowChange::Visibility);
     Deliver(WM_SHOWWINDOW, visible ? TRUE : FALSE, 0);
+    // A hidden window is no longer the active one.
+    if (!visible) {
+        ClearForegroundWindowRecord(m_handle);
+    }
 }
 
 void Window::SetTopmost(bool topmost) {
@@ -194,9 +198,30 @@ HWND GetForegroundWindowRecord() {
 
 void SetForegroundWindowRecord(HWND handle) {
     Window* window = FindWindow(handle);
+    HWND previous = All().foreground;
     All().foreground = handle;
     if (window != nullptr) {
         BringToFront(*window);
         CurrentWindowSystem().WindowChanged(*window, WindowChange::Foreground);
+    }
+    if (previous == handle) {
+        return;
+    }
+    if (Window* lost = FindWindow(previous)) {
+        lost->Deliver(WM_ACTIVATE, WA_INACTIVE, static_cast<LPARAM>(handle.value));
+    }
+    // The window losing the activation may have handed it on meanwhile.
+    if (window != nullptr && All().foreground == handle) {
+        window->Deliver(WM_ACTIVATE, WA_ACTIVE, static_cast<LPARAM>(previous.value));
+    }
+}
+
+void ClearForegroundWindowRecord(HWND handle) {
+    if (!handle || All().foreground != handle) {
+        return;
+    }
+    All().foreground = HWND{};
+    if (Window* window = FindWindow(handle)) {
+        window->Deliver(WM_ACTIVATE, WA_INACTIVE, 0);
     }
 }

@@ -90,5 +90,10 @@ Window* FindWindow(HWND handle);
 // Top-level windows, front first.
 std::vector<Window*> TopLevelZOrder();
 void BringToFront(Window& window);
+// The active top-level window. A change of it sends WM_ACTIVATE: WA_INACTIVE to the window
+// losing it, then WA_ACTIVE to the window gaining it.
 HWND GetForegroundWindowRecord();
 void SetForegroundWindowRecord(HWND handle);
+// The window, when it is the active one, is so no longer (it was hidden, or the window system
+// activated another program's window); it hears WM_ACTIVATE with WA_INACTIVE.
+void ClearForegroundWindowRecord(HWND handle);
