@@ -394,4 +394,88 @@ TEST_F(QtWindowTest, HiddenWindowShowsWhatWasDrawnMeanwhileWhenShownAgain) {
     EXPECT_TRUE(PumpUntil([&] { return X().Capture(kBounds) == expected; }));
 }
 
+TEST_F(QtWindowTest, AHeldKeyRepeatsItsKeyDownAndIsReleasedOnce) {
+    TestWindow window("repeat");
+    ASSERT_TRUE(window.ShowAndWait(X()));
+    SetForegroundWindowRecord(window.Handle());
+    ASSERT_TRUE(Xdotool("mousemove 150 130"));
+    PumpFor(200);
+    window.log.clear();
+
+    // The loop runs while the key is held, as it does for a user.
+    ASSERT_TRUE(Xdotool("keydown space"));
+    PumpFor(1500);
+    ASSERT_TRUE(Xdotool("keyup space"));
+    PumpFor(200);
+    std::vector<Message> downs, ups;
+    for (const Message& m : window.log) {
+        if (m.message == WM_KEYDOWN && m.wParam == VK_SPACE) {
+            downs.push_back(m);
+        } else if (m.message == WM_KEYUP && m.wParam == VK_SPACE) {
+            ups.push_back(m);
+        }
+    }
+    ASSERT_GE(downs.size(), 3u) << "the X server repeats a key held for 1.5 s";
+    EXPECT_EQ(ups.size(), 1u);
+    EXPECT_EQ((downs[0].lParam >> 30) & 1, 0) << "the first press is no repeat";
+    for (size_t i = 1; i < downs.size(); ++i) {
+        EXPECT_EQ((downs[i].lParam >> 30) & 1, 1) << "press " << i << " repeats";
+    }
+}
+
+TEST_F(QtWindowTest, HeldModifiersAreTheKeyboardsNotTheLastEvents) {
+    ASSERT_TRUE(Xdotool("keydown shift keydown alt"));
+    PumpFor(100);
+    EXPECT_EQ(CurrentWindowSystem().HeldModifiers(), std::optional<WPARAM>(MK_SHIFT | MK_ALT));
+    ASSERT_TRUE(Xdotool("keyup alt keyup shift"));
+    PumpFor(100);
+    EXPECT_EQ(CurrentWindowSystem().HeldModifiers(), std::optional<WPARAM>(0));
+}
+
+TEST_F(QtWindowTest, ActivationAndAnotherClientsGrabReachTheWindow) {
+    TestWindow window("activated");
+    TestWindow other("other",
+                     RECT{kBounds.left, kBounds.bottom + 20, kBounds.right, kBounds.bottom + 120});
+    std::vector<Message> seen;
+    window.onMessage = [&](UINT msg, WPARAM w, LPARAM) {
+        if (msg == WM_ACTIVATE || msg == WM_CANCELMODE) {
+            seen.push_back(Message{msg, w, 0});
+        }
+    };
+    ASSERT_TRUE(window.ShowAndWait(X()));
+    ASSERT_TRUE(other.ShowAndWait(X(), POINT{5, 5}));
+    SetForegroundWindowRecord(window.Handle());
+    PumpFor(200);
+    seen.clear();
+
+    ASSERT_TRUE(Xdotool("windowfocus " + std::to_string(X().FindWindow("other"))));
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindowRecord() == other.Handle(); }, 3000));
+    EXPECT_EQ(seen, (std::vector<Message>{{WM_ACTIVATE, WA_INACTIVE, 0}}));
+
+    ASSERT_TRUE(Xdotool("windowfocus " + std::to_string(X().FindWindow("activated"))));
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindowRecord() == window.Handle(); }, 3000));
+    ASSERT_TRUE(Xdotool("mousemove 150 130"));
+    PumpFor(200);
+    seen.clear();
+    ASSERT_TRUE(X().GrabPointer());
+    PumpUntil([&] { return !seen.empty(); }, 3000);
+    X().UngrabPointer();
+    EXPECT_EQ(seen, (std::vector<Message>{{WM_CANCELMODE, 0, 0}}));
+}
+
+TEST_F(QtWindowTest, LeavingAShapedWindowThroughItsHoleIsReported) {
+    TestWindow window("holed");
+    window.Record().SetRegion(SkinShape(), false);
+    ASSERT_TRUE(window.ShowAndWait(X()));
+    ASSERT_TRUE(Xdotool("mousemove 240 200"));
+    PumpFor(200);
+    window.log.clear();
+    // Into the hole in the middle, which lies inside the window's rectangle.
+    ASSERT_TRUE(Xdotool("mousemove 290 190"));
+    PumpUntil([&] { return !window.log.empty(); }, 3000);
+    PumpFor(100);
+    ASSERT_FALSE(window.log.empty());
+    EXPECT_EQ(window.log.back(), (Message{WM_MOUSEMOVE, 0, At(190, 110)}));
+}
+
 } // namespace
