@@ -33,9 +33,9 @@
 //   key down, up, character  |         | F       | or the form when no enabled control of it has
 //                            |         |         | the focus; a Tab key left unhandled moves the
 //                            |         |         | focus to the next control in tab order
-//
-//   move without the left     | any     | as above| the release of the press was lost: cancel
-//   button, a left press on   |         |         | mode first
+//   move without the left    | any     | as      | the release of a left press was lost: cancel
+//   button while a left      |         | above   | mode first, then as above
+//   press is on              |         |         |
 //
 // Cancel mode ends a press: the capture goes (WM_CAPTURECHANGED) and no release clicks. The
 // window system asks for it with WM_CANCELMODE (another program grabbed the pointer), and a
@@ -48,9 +48,9 @@
 // each activation change where it can tell, and are cleared on deactivation where it cannot.
 //
 // A control that is hidden or disabled loses the capture (with WM_CAPTURECHANGED) and its
-// press; a hidden one also loses the focus. A control being destroyed is
-// forgotten without being told; when it held the capture through its parent's window, that
-// window hears WM_CAPTURECHANGED. The capture and the focus are plain references: they never
+// press; a hidden one also loses the focus. A control being destroyed is forgotten without
+// being told; when it held the capture through its parent's window, that window hears
+// WM_CAPTURECHANGED. The capture and the focus are plain references: they never
 // keep a control alive. A window without a control that held the capture loses it when it is
 // destroyed, and the pointer input goes where it hits again.
 

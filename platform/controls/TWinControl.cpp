@@ -382,7 +382,9 @@ void TWinControl::Dispatch(TMessage& Message) {
         VisibleFromWindow(Message.WParam != 0);
         break;
     case WM_WINDOWPOSCHANGED:
-        WindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(Message.LParam));
+        if (Message.LParam != 0) {
+            WindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(Message.LParam));
+        }
         break;
     case WM_PAINT:
         FPaintPosted = false;
