@@ -71,6 +71,7 @@ void TopLevelWidget::Mirror(WindowChange change) {
     case WindowChange::Foreground:
         if (isVisible()) {
             activateWindow();
+            FocusOnServer(*this);
         }
         break;
     case WindowChange::State:

@@ -92,6 +92,24 @@ bool IsLossToGrab(const void* event) {
     }
 }
 
+void FocusOnServer(QWidget& widget) {
+    xcb_connection_t* connection = Connection();
+    if (connection == nullptr) {
+        return;
+    }
+    auto window = static_cast<xcb_window_t>(widget.winId());
+    // The server refuses the focus for a window that is not on the screen yet; Qt gives it
+    // the focus itself once it is mapped.
+    xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
+        connection, xcb_get_window_attributes(connection, window), nullptr);
+    bool viewable = attributes != nullptr && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    std::free(attributes);
+    if (viewable) {
+        xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME);
+        xcb_flush(connection);
+    }
+}
+
 void FlushToXServer() {
     if (xcb_connection_t* connection = Connection()) {
         xcb_flush(connection);

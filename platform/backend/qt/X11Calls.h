@@ -16,6 +16,10 @@ bool KeyHeldOnServer(unsigned keycode);
 // core protocol or from XInput 2, which Qt uses for the pointer where the server has it.
 bool IsLossToGrab(const void* event);
 
+// Gives the window the keyboard focus now. Qt asks for it with the time of the last event it
+// saw, which the X server refuses when another client took the focus since.
+void FocusOnServer(QWidget& widget);
+
 // Sends the requests Qt has buffered so far.
 void FlushToXServer();
 
