@@ -24,7 +24,8 @@ DrawingTarget TControlCanvas::WindowTarget() const {
 
 std::vector<RECT> TControlCanvas::CutAway(const DrawingTarget& Target) const {
     auto* windowed = dynamic_cast<TWinControl*>(&FControl);
-    if (Target.surface == nullptr || windowed == nullptr || !windowed->HandleAllocated()) {
+    if (Target.surface == nullptr || windowed == nullptr || !windowed->HandleAllocated() ||
+        Target.clip.right <= Target.clip.left || Target.clip.bottom <= Target.clip.top) {
         return {};
     }
     const std::optional<Region>& shape = FindWindow(windowed->Handle())->GetRegion();
