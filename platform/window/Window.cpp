@@ -78,10 +78,12 @@ void Window::SetVisible(bool visible) {
     }
     m_visible = visible;
     CurrentWindowSystem().WindowChanged(*this, WindowChange::Visibility);
+    // The procedure may destroy the window.
+    HWND handle = m_handle;
     Deliver(WM_SHOWWINDOW, visible ? TRUE : FALSE, 0);
     // A hidden window is no longer the active one.
     if (!visible) {
-        ClearForegroundWindowRecord(m_handle);
+        ClearForegroundWindowRecord(handle);
     }
 }
 
