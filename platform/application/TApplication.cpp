@@ -18,7 +18,15 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
     Application = this;
     FTitle = ChangeFileExt(ExtractFileName(ExeName()), "");
     WindowStyle style;
-    FHandle = CreateWindowRecord(nullptr, style, nullptr);
+    // The application's window hands an activation on to the main form, whose controls hold
+    // the focus to give back.
+    FHandle = CreateWindowRecord(nullptr, style, [this](HWND, UINT Msg, WPARAM WParam, LPARAM) {
+        if (Msg == WM_ACTIVATE && (WParam & 0xFFFF) != WA_INACTIVE && FMainForm != nullptr &&
+            FMainForm->HandleAllocated() && IsWindowVisible(FMainForm->Handle())) {
+            SetForegroundWindow(FMainForm->Handle());
+        }
+        return LRESULT{0};
+    });
     FindWindow(FHandle)->SetText(FTitle);
 }
 
@@ -29,6 +37,13 @@ TApplication::~TApplication() {
     DestroyWindowRecord(FHandle);
     if (Application == this) {
         Application = nullptr;
+    }
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FMainForm) {
+        FMainForm = nullptr;
     }
 }
 

@@ -74,6 +74,10 @@ public:
     // After Minimize, and after a Restore that found the application minimised.
     TNotifyEvent OnMinimize, OnRestore;
 
+protected:
+    // A freed main form leaves the application without one.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
 private:
     void FormCreated(TCustomForm* Form);
 

@@ -10,7 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -72,6 +77,47 @@ TEST_F(FormLifetime, AFormClosedWithCaFreeFromItsChildsHandlerGoesOnceTheHandler
     MessageLoop::Instance().ProcessMessages();
     EXPECT_TRUE(destroyed);
     EXPECT_EQ(application->ComponentCount(), owned - 1);
+}
+
+struct MainForm : TForm {
+    explicit MainForm(TComponent* owner) : TForm(owner) {
+        SetBounds(0, 0, 100, 100);
+        control = new TWinControl(this);
+        control->SetParent(this);
+    }
+    TWinControl* control;
+};
+
+TEST_F(FormLifetime, TheApplicationsWindowHandsItsActivationToTheMainFormUntilItIsFreed) {
+    // The main form opens the program's message endpoint in the runtime folder.
+    auto folder = std::filesystem::temp_directory_path() /
+                  ("hushwave-form-lifetime-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::string previous = runtime != nullptr ? runtime : "";
+    setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    MainForm* main = nullptr;
+    application->CreateForm(main);
+    main->Show();
+    main->control->SetFocus();
+
+    // As a tray icon restores the application.
+    SetForegroundWindow(application->Handle());
+    EXPECT_EQ(GetForegroundWindow(), main->Handle());
+    EXPECT_TRUE(main->control->Focused()) << "the form's control has the focus back";
+
+    main->Release();
+    MessageLoop::Instance().ProcessMessages();
+    EXPECT_EQ(application->MainForm(), nullptr);
+    SetForegroundWindow(application->Handle());
+    EXPECT_EQ(GetForegroundWindow(), application->Handle());
+    application.reset();
+    std::filesystem::remove_all(folder);
+    if (runtime != nullptr) {
+        setenv("XDG_RUNTIME_DIR", previous.c_str(), 1);
+    } else {
+        unsetenv("XDG_RUNTIME_DIR");
+    }
 }
 
 } // namespace
