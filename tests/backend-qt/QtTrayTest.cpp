@@ -85,12 +85,17 @@ TEST_F(QtTrayTest, IconFromTheSurfaceShowsInTheTrayAndClicksArriveAsButtonEvents
         const char* actions;
         std::vector<TrayEvent> expected;
     };
+    // Presses and releases apart, looking in between: the client's menu opens on the release.
     const Step steps[] = {
+        {"mousedown 3", {TrayEvent::RightDown}},
+        {"mouseup 3", {TrayEvent::RightUp}},
+        {"mousedown 1", {TrayEvent::LeftDown}},
+        {"mouseup 1", {TrayEvent::LeftUp}},
         {"click 1", {TrayEvent::LeftDown, TrayEvent::LeftUp}},
         // The client shows its menu on the release, so Qt shows none of its own.
         {"click 3", {TrayEvent::RightDown, TrayEvent::RightUp}},
         {"click --repeat 2 --delay 60 1",
-         {TrayEvent::LeftDown, TrayEvent::LeftUp, TrayEvent::LeftDoubleClick}},
+         {TrayEvent::LeftDown, TrayEvent::LeftUp, TrayEvent::LeftDoubleClick, TrayEvent::LeftUp}},
     };
     for (const Step& step : steps) {
         client.clicks.clear();

@@ -8,6 +8,18 @@ class QWidget;
 // flushed is on the screen.
 void SyncWithXServer();
 
+// Whether the X server has the key of this keycode down now; false without an X server.
+bool KeyHeldOnServer(unsigned keycode);
+
+// Whether an X event (an xcb_generic_event_t) says that another client's grab took the
+// pointer or the keyboard away from a window: a leave or a focus loss in grab mode, from the
+// core protocol or from XInput 2, which Qt uses for the pointer where the server has it.
+bool IsLossToGrab(const void* event);
+
+// Gives the window the keyboard focus now. Qt asks for it with the time of the last event it
+// saw, which the X server refuses when another client took the focus since.
+void FocusOnServer(QWidget& widget);
+
 // Sends the requests Qt has buffered so far.
 void FlushToXServer();
 
