@@ -12,3 +12,8 @@
 std::vector<uint8_t> EncodePng(const Surface& surface);
 // Throws EFCreateError when the file cannot be written.
 void SavePng(const Surface& surface, const std::string& path);
+
+// The same as 8-bit RGBA, the alpha taken from each pixel's otherwise unused high byte
+// (0 transparent, 255 opaque).
+std::vector<uint8_t> EncodePngWithAlpha(const Surface& surface);
+void SavePngWithAlpha(const Surface& surface, const std::string& path);
