@@ -1,7 +1,7 @@
-# hushwave_test(NAME SOURCES... LIBS ... [LABELS ...])
+# hushwave_test(NAME SOURCES... LIBS ... [LABELS ...] [FIXTURES_REQUIRED ...])
 # A GoogleTest program whose cases are registered with CTest one by one.
 function(hushwave_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;FIXTURES_REQUIRED" ${ARGN})
     if(NOT T_LABELS)
         set(T_LABELS unit)
     endif()
@@ -9,8 +9,11 @@ function(hushwave_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
     # Leaks that libraries from the system make once per process are not the program's.
     set(environment "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan-suppressions.txt")
-    gtest_discover_tests(${name} PROPERTIES LABELS "${T_LABELS}" ENVIRONMENT "${environment}"
-        DISCOVERY_TIMEOUT 60)
+    set(properties LABELS "${T_LABELS}" ENVIRONMENT "${environment}")
+    if(T_FIXTURES_REQUIRED)
+        list(APPEND properties FIXTURES_REQUIRED "${T_FIXTURES_REQUIRED}")
+    endif()
+    gtest_discover_tests(${name} PROPERTIES ${properties} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # hushwave_fuzz(NAME SOURCE LIBS... CORPUS dir)

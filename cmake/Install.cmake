@@ -69,3 +69,5 @@ file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-links)
 file(CREATE_LINK hushwave.1.gz ${CMAKE_BINARY_DIR}/install-links/hushwave-sim.1.gz SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/install-links/hushwave-sim.1.gz DESTINATION share/man/man1)
 install(FILES ${HUSHWAVE_DIST_BUILD_DIR}/changelog.gz DESTINATION share/doc/hushwave)
+install(FILES ${HUSHWAVE_DIST_DIR}/debian/lintian-overrides DESTINATION share/lintian/overrides
+    RENAME hushwave)

@@ -7,13 +7,12 @@ set(HUSHWAVE_PACKAGE_MAINTAINER "Hushwave for Linux developers <hushwave@hushwav
     CACHE STRING "The package's maintainer, as Debian's Maintainer field spells it")
 set(CPACK_PACKAGE_CONTACT ${HUSHWAVE_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "processor clock frequency and core voltage monitor")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"processor clock frequency and core voltage monitor
- Hushwave shows the processor's clock frequency and core voltage with LED
- digits and bar graphs in a small skinned window that stays above other
- windows, and lives in the notification area. It reads family 0Fh AMD
- processors with frequency and voltage control; hushwave-sim runs it on a
- simulated processor that follows the machine's load.")
+set(CPACK_PACKAGE_DESCRIPTION
+"Hushwave shows the processor's clock frequency and core voltage with LED
+digits and bar graphs in a small skinned window that stays above other
+windows, and lives in the notification area. It reads family 0Fh AMD
+processors with frequency and voltage control; hushwave-sim runs it on a
+simulated processor that follows the machine's load.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://hushwave.org/)
