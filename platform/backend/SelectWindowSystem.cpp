@@ -1,5 +1,6 @@
 #include "platform/backend/SelectWindowSystem.h"
 
+#include "platform/backend/XWaylandPreference.h"
 #include "platform/backend/headless/HeadlessWindowSystem.h"
 
 #ifdef HUSHWAVE_HAVE_QT
@@ -25,6 +26,7 @@ void InstallWindowSystemFromEnvironment([[maybe_unused]] int& argc, [[maybe_unus
     std::string name = requested != nullptr ? requested : "";
 #ifdef HUSHWAVE_HAVE_QT
     if (name == "qt" || (name.empty() && DisplayPresent())) {
+        PreferXWayland();
         InstallWindowSystem(CreateQtWindowSystem(argc, argv));
         return;
     }
