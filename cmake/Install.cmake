@@ -1,6 +1,6 @@
 # The installed layout keeps the shape of the staged folders, since the program loads its
 # libraries, RES/ and locale/ from beside its executable:
-#   <prefix>/lib/hushwave/hw/    the real processor and board
+#   <prefix>/lib/hushwave/hw/    the real processor and board, with the register helper
 #   <prefix>/lib/hushwave/sim/   the simulated ones
 #   <prefix>/bin/                symbolic links to the executables in those folders
 # The links are relative, so the tree can be moved as a whole (a package's staging folder).
@@ -18,6 +18,9 @@ foreach(stage IN LISTS HUSHWAVE_STAGES)
 endforeach()
 install(TARGETS zvsim_core zuda_sim zoverclk_sim LIBRARY DESTINATION ${HUSHWAVE_INSTALL_DIR}/sim)
 install(TARGETS zuda_hw zoverclk_hw LIBRARY DESTINATION ${HUSHWAVE_INSTALL_DIR}/hw)
+# The helper that alone reads the processor's register and the firmware's table; the package
+# gives it its capabilities when it is installed.
+install(TARGETS hushwave-msr RUNTIME DESTINATION ${HUSHWAVE_INSTALL_DIR}/hw)
 
 # hushwave_install_command(NAME STAGE EXECUTABLE)
 # <prefix>/bin/NAME as a link to EXECUTABLE in the STAGE folder.

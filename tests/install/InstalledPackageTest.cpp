@@ -116,6 +116,8 @@ TEST_F(InstalledPackageTest, KeepsTheStagedFoldersAndLinksTheCommandsIntoThem) {
             EXPECT_TRUE(fs::is_regular_file(Installed(stage + file))) << stage << file;
         }
     }
+    EXPECT_TRUE(fs::is_regular_file(Installed("lib/hushwave/hw/hushwave-msr")));
+    EXPECT_FALSE(fs::exists(Installed("lib/hushwave/sim/hushwave-msr")));
     EXPECT_TRUE(fs::is_regular_file(Installed("lib/hushwave/sim/libZvSimCore.so")));
     EXPECT_FALSE(fs::exists(Installed("lib/hushwave/hw/libZvSimCore.so")));
     EXPECT_TRUE(Contents(Installed("lib/hushwave/hw/libZuDA.so")) !=
