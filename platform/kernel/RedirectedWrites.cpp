@@ -3,6 +3,8 @@
 #include "platform/kernel/Process.h"
 #include "platform/kernel/StateFolder.h"
 
+#include <sys/auxv.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -47,6 +49,12 @@ FILE* OpenRedirectingWrites(const char* path, const char* mode) {
         return file;
     }
     const int refusal = errno;
+    // A program started with more privilege than its caller (set-user-id, file capabilities)
+    // must not write where the caller's environment points it.
+    if (getauxval(AT_SECURE) != 0) {
+        errno = refusal;
+        return nullptr;
+    }
     const std::filesystem::path requested(path);
     const std::string store = UserStateFolder();
     if (InExecutableFolder(requested) && !store.empty() && MakePrivateFolders(store)) {

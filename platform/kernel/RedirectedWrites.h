@@ -7,7 +7,8 @@
 //
 // The C library's fopen is routed here for every program linked with the kernel layer (the
 // linker's --wrap), so callers keep calling fopen. Reads are never redirected: nothing the user
-// can write is read back as one of the program's own files.
+// can write is read back as one of the program's own files, and a program that runs with more
+// privilege than its caller (set-user-id, file capabilities) is never redirected.
 
 #include <cstdio>
 
