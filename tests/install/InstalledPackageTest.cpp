@@ -80,6 +80,9 @@ protected:
     }
     void TearDown() override {
         std::error_code ignored;
+        // A test may have made the program's folder read-only.
+        fs::permissions(Installed("lib/hushwave/sim"), fs::perms::owner_all, fs::perm_options::add,
+                        ignored);
         fs::remove_all(m_folder, ignored);
     }
 
@@ -200,7 +203,6 @@ TEST_F(InstalledPackageTest, ReadOnlyFolderSendsTheLogToTheStateFolder) {
     EXPECT_EQ(run.WaitForExit(10000), 0);
     EXPECT_NE(Contents(log).find("TTfrmMain constructor."), std::string::npos);
     EXPECT_FALSE(fs::exists(folder / "hushwave.log"));
-    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
 }
 
 } // namespace
