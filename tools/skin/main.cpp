@@ -1,8 +1,10 @@
-// Draws the main window's skin and writes its pictures as 24-bit BMP files:
-//   hushwave-skin <folder> [--preview <png file>]
+// Draws the main window's skin and writes its pictures as 24-bit BMP files, and on request a
+// preview of the window and the program's icons for the desktop (<icon folder>/<N>x<N>/):
+//   hushwave-skin <folder> [--preview <png file>] [--icons <icon folder>]
 
 #include "tools/skin/SkinPictures.h"
 #include "tools/skin/SkinPreview.h"
+#include "tools/skin/TrayIcon.h"
 
 #include "platform/graphics/BmpCodec.h"
 #include "platform/graphics/PngWriter.h"
@@ -24,23 +26,40 @@ void WriteBmp(const std::filesystem::path& path, const Surface& picture) {
     }
 }
 
+// The sizes of the desktop's icon theme folders.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+void WriteIcons(const std::filesystem::path& folder) {
+    for (int size : kIconSizes) {
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        std::filesystem::create_directories(folder / name);
+        SavePngWithAlpha(DrawAppIcon(size), (folder / name / "hushwave.png").string());
+    }
+}
+
 int Usage() {
-    std::fprintf(stderr, "usage: hushwave-skin <folder> [--preview <png file>]\n");
+    std::fprintf(stderr,
+                 "usage: hushwave-skin <folder> [--preview <png file>] [--icons <folder>]\n");
     return 2;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 && argc != 4) {
+    if (argc < 2 || argc % 2 != 0) {
         return Usage();
     }
     std::string preview;
-    if (argc == 4) {
-        if (std::string(argv[2]) != "--preview") {
+    std::string icons;
+    for (int i = 2; i < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--preview") {
+            preview = argv[i + 1];
+        } else if (option == "--icons") {
+            icons = argv[i + 1];
+        } else {
             return Usage();
         }
-        preview = argv[3];
     }
     try {
         const std::filesystem::path folder = argv[1];
@@ -51,6 +70,9 @@ int main(int argc, char** argv) {
         }
         if (!preview.empty()) {
             SavePng(ComposePreview(pictures, PreviewReading{}), preview);
+        }
+        if (!icons.empty()) {
+            WriteIcons(icons);
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "hushwave-skin: %s\n", e.what());
