@@ -7,6 +7,8 @@
 #include "tests/gui/Pictures.h"
 #include "tests/gui/PrivateDesktop.h"
 
+#include "tests/SkipOrFail.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -44,7 +46,7 @@ protected:
     void SetUp() override {
         for (const char* tool : {"Xvfb", "trayer", "import", "xsetroot"}) {
             if (!ProgramOnPath(tool)) {
-                GTEST_SKIP() << tool << " is not on PATH";
+                SKIP_OR_FAIL(tool << " is not on PATH");
             }
         }
         setenv("QT_QPA_PLATFORM", "xcb", 1);

@@ -7,6 +7,8 @@
 #include "tests/gui/Eventually.h"
 #include "tests/gui/HushwaveRun.h"
 
+#include "tests/SkipOrFail.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -73,7 +75,7 @@ protected:
     void SetUp() override {
         for (const char* tool : {"Xvfb", "dbus-daemon"}) {
             if (!ProgramOnPath(tool)) {
-                GTEST_SKIP() << tool << " is not on PATH";
+                SKIP_OR_FAIL(tool << " is not on PATH");
             }
         }
         setenv("QT_QPA_PLATFORM", "xcb", 1);

@@ -6,6 +6,8 @@
 #include "tests/gui/Eventually.h"
 #include "tests/gui/HushwaveRun.h"
 
+#include "tests/SkipOrFail.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -78,7 +80,7 @@ protected:
     void SetUp() override {
         for (const char* tool : {"weston", "Xwayland"}) {
             if (!ProgramOnPath(tool)) {
-                GTEST_SKIP() << tool << " is not on PATH";
+                SKIP_OR_FAIL(tool << " is not on PATH");
             }
         }
         unsetenv("QT_QPA_PLATFORM");

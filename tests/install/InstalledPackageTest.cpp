@@ -6,6 +6,8 @@
 #include "tests/gui/Eventually.h"
 #include "tests/gui/PrivateDesktop.h"
 
+#include "tests/SkipOrFail.h"
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -145,7 +147,7 @@ TEST_F(InstalledPackageTest, KeepsTheStagedFoldersAndLinksTheCommandsIntoThem) {
 TEST_F(InstalledPackageTest, SimulatedProgramRunsOnADesktopAndQuitsByMessage) {
     for (const char* tool : {"Xvfb", "trayer", "xsetroot"}) {
         if (!ProgramOnPath(tool)) {
-            GTEST_SKIP() << tool << " is not on PATH";
+            SKIP_OR_FAIL(tool << " is not on PATH");
         }
     }
     setenv("HUSHWAVE_BACKEND", "qt", 1);
