@@ -1,6 +1,7 @@
 #pragma once
 // The colours of a numeric LED display as a published property: lit and unlit segments, the
-// background, and the colour a transparent display lets through. Each change shows at once.
+// background, and the colour a transparent display lets through (black, the first background,
+// until it is set). A new segment or background colour redraws the picture at once.
 
 #include "platform/core/TPersistent.h"
 #include "platform/graphics/TColor.h"

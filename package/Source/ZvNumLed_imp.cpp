@@ -14,6 +14,9 @@ ZvNumLed_imp::ZvNumLed_imp(TComponent* owner, TWinControl* parent, int width, in
     : m_colours{Color::FromValue(0xFF000000), Color::FromValue(0xFF000000)}, m_dateTime(Now()) {
     m_layer = std::make_unique<Layer>(owner, parent);
     m_layer->SetBackgroundColor(Color::FromValue(0xFF000000));
+    // Until it is set, the transparent colour is that first background, so that a transparent
+    // display shows its segments only.
+    m_layer->SetTransparentColor(Color::FromValue(0xFF000000));
     m_layer->Clear();
     m_layer->SetSize(width, height);
     m_painter = std::make_unique<Painter>(m_layer.get());
