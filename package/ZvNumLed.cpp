@@ -4,15 +4,14 @@
 #include "platform/binding/ClassRegistry.h"
 
 ZvNumLed::ZvNumLed(TComponent* AOwner) : TControl(AOwner) {
-    FImp = new kiln::ZvNumLed_imp(this, Parent(), Width(), Height());
-    FLedColors = new ZvLedColors(this);
+    FImp = std::make_unique<kiln::ZvNumLed_imp>(this, Parent(), Width(), Height());
+    FLedColors = std::make_unique<ZvLedColors>(this);
 }
 
+// The picture goes first, while the control is still whole.
 ZvNumLed::~ZvNumLed() {
-    delete FImp;
-    FImp = nullptr;
-    delete FLedColors;
-    FLedColors = nullptr;
+    FImp.reset();
+    FLedColors.reset();
 }
 
 void ZvNumLed::Publish() {

@@ -18,6 +18,7 @@
 #include "platform/controls/TControl.h"
 #include "platform/core/DateTime.h"
 
+#include <memory>
 #include <string>
 
 namespace kiln {
@@ -48,7 +49,7 @@ public:
     // A format with a character that has no glyph, or an empty one, is ignored.
     void SetFormat(const std::string& Value);
     const std::string& GetFormat() const;
-    ZvLedColors* GetLedColors() const { return FLedColors; }
+    ZvLedColors* GetLedColors() const { return FLedColors.get(); }
     void SetLedColors(ZvLedColors* Value);
     void SetTransparent(bool Value);
     bool GetTransparent() const;
@@ -76,6 +77,6 @@ public:
 private:
     friend class ZvLedColors;
 
-    kiln::ZvNumLed_imp* FImp = nullptr;
-    ZvLedColors* FLedColors = nullptr;
+    std::unique_ptr<kiln::ZvNumLed_imp> FImp;
+    std::unique_ptr<ZvLedColors> FLedColors;
 };

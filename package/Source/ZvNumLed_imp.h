@@ -83,12 +83,10 @@ public:
     // Clears the image and draws every glyph again from the stored states.
     void Refresh();
 
-    // The row of glyphs, left to right.
-    const LED_Collector& Row() const { return m_row; }
     TImage* ImageControl() const { return m_layer->ImageControl(); }
 
 private:
-    using Row_t = BasicLED_Collector<ScalableLED_Collector, CompositeScalableFig>;
+    using GlyphRow = BasicLED_Collector<ScalableLED_Collector, CompositeScalableFig>;
 
     bool BuildLayout(const std::string& text);
     void DeleteGlyphs();
@@ -106,7 +104,7 @@ private:
 
     std::unique_ptr<Layer> m_layer;
     std::unique_ptr<Painter> m_painter;
-    Row_t m_row;
+    GlyphRow m_row;
     std::vector<std::unique_ptr<CompositeScalableLED>> m_glyphs;
     Color m_colours[2];
     std::string m_format;

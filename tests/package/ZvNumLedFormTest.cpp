@@ -73,6 +73,24 @@ TEST_F(ZvNumLedOnAForm, MouseEventsAndClicksComeThroughThePicture) {
                                         "double click", "down 1 130,30", "up 130,30"}));
 }
 
+TEST_F(ZvNumLedOnAForm, ThePictureGoesWithTheDisplayWhicheverWayItGoes) {
+    AtScale(1);
+    EXPECT_EQ(form->ControlCount(), 2); // the picture, then the display above it
+    EXPECT_EQ(form->Controls(0), display->Image());
+    EXPECT_EQ(form->Controls(1), display);
+    delete display;
+    EXPECT_EQ(form->ControlCount(), 0);
+
+    display = new ZvNumLed(form.get());
+    display->SetParent(form.get());
+    display->SetBounds(30, 20, 72, 22);
+    EXPECT_EQ(display->Image()->Left(), 30);
+    display->SetLeft(40);
+    EXPECT_EQ(display->Image()->Left(), 40);
+    EXPECT_EQ(display->Image()->Top(), 20);
+    // The form releases both; the fixture's tear-down checks nothing is released twice.
+}
+
 class TNumLedForm : public TForm {
 public:
     HUSHWAVE_CLASS_NAME(TNumLedForm)
