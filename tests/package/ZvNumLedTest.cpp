@@ -58,6 +58,7 @@ TEST_F(ZvNumLedTest, NumbersFillTheDigitPlacesFromTheRight) {
         {"8888", false, std::numeric_limits<double>::quiet_NaN(), "   0"},
         {"8.88", false, 7.5, "7.50"},
         {"88^C", false, 25, "25^C"},
+        {"88.8^C", false, 21.5, "21.5^C"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.format << " " << c.value);
@@ -153,6 +154,14 @@ TEST_F(ZvNumLedTest, GlyphsSwitchedOffStayDarkUntilSwitchedOn) {
     ExpectShows("__7_");
     display->Repaint();
     ExpectShows("__7_");
+
+    // A new layout lights every segment, but a glyph that stays in place stays off.
+    display->SetFormat("88.8");
+    AtScale(1);
+    ExpectShows("__._");
+    display->On(0);
+    display->SetValue(12.3);
+    ExpectShows("12.3");
 }
 
 TEST_F(ZvNumLedTest, ColoursRedrawAtOnceAndSegmentColoursKeepSystemColoursAsTheyAre) {
