@@ -6,7 +6,8 @@
 // Numbers fill the "8" places right to left, the lowest digits first; digits that do not fit
 // are dropped, and the sign is not shown. A time fills "H", "M" and "S" places, a date "D", "M"
 // and "Y" places, right to left as well. A glyph switched off shows every segment dark until it
-// is switched on again or the layout is built anew.
+// is switched on again; a new layout keeps the places that were off dark. Zeros left of the
+// units digit are blank unless zero leading is on.
 //
 // The time and date of the platform are day counts in a double, so one value setter serves
 // both: the display's type says what the value is.
