@@ -1,0 +1,24 @@
+#pragma once
+// Drawing a text variant's caption, and the two rules that choose its colour.
+
+#include "package/ZvFourStateFontColor.h"
+#include "package/ZvThreeStateFontColor.h"
+#include "platform/graphics/TColor.h"
+#include "platform/kernel/Types.h"
+
+#include <string>
+
+class TCanvas;
+class TFont;
+
+// One line of text centred in the rectangle, in the font and colour, over what the canvas
+// already shows (a transparent background). The canvas's own font is left as it was.
+void DrawCaption(TCanvas& Canvas, TFont& Font, const std::string& Text, RECT Rect, COLORREF Color);
+
+// The colour for a sub-state (raised 0 ... disabled 3) from a set without a raised colour:
+// the font's colour when raised, the set's colour for the others, the system's grey text
+// when disabled and no colour is set, and the font's colour for anything else not set.
+TColor FontColorFromThreeState(const ZvThreeStateFontColor& Set, int SubState, TColor FontColor);
+// The same from a set with a raised colour, where a sunken or focused colour that is not set
+// falls back to the raised one.
+TColor FontColorFromFourState(const ZvFourStateFontColor& Set, int SubState, TColor FontColor);
