@@ -1,7 +1,7 @@
 #pragma once
-// Drawing a text variant's caption, and the two rules that choose its colour.
+// Drawing a text variant's caption, and the rule that chooses its colour from a three-state
+// set.
 
-#include "package/ZvFourStateFontColor.h"
 #include "package/ZvThreeStateFontColor.h"
 #include "platform/graphics/TColor.h"
 #include "platform/kernel/Types.h"
@@ -19,6 +19,3 @@ void DrawCaption(TCanvas& Canvas, TFont& Font, const std::string& Text, RECT Rec
 // the font's colour when raised, the set's colour for the others, the system's grey text
 // when disabled and no colour is set, and the font's colour for anything else not set.
 TColor FontColorFromThreeState(const ZvThreeStateFontColor& Set, int SubState, TColor FontColor);
-// The same from a set with a raised colour, where a sunken or focused colour that is not set
-// falls back to the raised one.
-TColor FontColorFromFourState(const ZvFourStateFontColor& Set, int SubState, TColor FontColor);

@@ -138,10 +138,10 @@ void ZvCustomControl::UpdateRegion() {
     if (ComponentState().Contains(csDesigning)) {
         return;
     }
-    if (!HandleAllocated() && Parent() == nullptr) {
-        return;
+    // A control without its window yet gets the region when the window is made.
+    if (HandleAllocated()) {
+        ApplyWindowRegion();
     }
-    ApplyWindowRegion();
 }
 
 void ZvCustomControl::StateBitmapChanged(TObject* Sender) {
