@@ -121,3 +121,7 @@ extern TTfrmMain* frmMain;
 
 // True on the Windows NT family: GetVersionExA succeeds and reports VER_PLATFORM_WIN32_NT.
 bool IsNTPlatform();
+
+// Forgets the values last shown, the clock caches and what start-up learnt of the board, so
+// that each test starts from them as the process does.
+void ResetReadoutForTesting();

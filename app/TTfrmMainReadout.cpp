@@ -37,12 +37,26 @@ int32_t nWmiExtClockForReading = 0;
 // the instrumentation's clock is taken instead: two seconds of a blocked display are enough
 // to tell a board that keeps answering nonsense from one that is switching its setting.
 constexpr int kFsbIndexRetries = 20;
+// Set when a wait ran out; until the index is in range again each update asks once and does
+// not wait, so a board stuck out of range blocks the display once, not on every update.
+bool bFsbIndexWaitExhausted = false;
 
 std::string LogText(const char* label, long long value) {
     return label + IntToStr(value);
 }
 
 } // namespace
+
+void ResetReadoutForTesting() {
+    nCPULast = 0;
+    fVIDLast = 0.0f;
+    nWmiExtClockForAcpi = 0;
+    nWmiExtClockForReading = 0;
+    bFsbIndexWaitExhausted = false;
+    bACPISupport = false;
+    nCPUExtFreqNum = 0;
+    lpCPUExtFreqList.reset();
+}
 
 bool TTfrmMain::OnAcpiPath() const {
     return bIsNT && bACPISupport;
@@ -57,17 +71,19 @@ int32_t TTfrmMain::GetCPUExtFreq() {
     if (nCPUExtFreqNum > 0 && bExtFreqList) {
         WriteLog("Support CPU Frequency.");
         DWORD nFSBIdx = pOCAPI_ACPI_OC_GetCurrentOption(OPTION_FSB_INDEX);
-        int retries = 0;
-        while (nFSBIdx >= static_cast<DWORD>(nCPUExtFreqNum) && retries < kFsbIndexRetries) {
+        const int retries = bFsbIndexWaitExhausted ? 0 : kFsbIndexRetries;
+        for (int retry = 0; nFSBIdx >= static_cast<DWORD>(nCPUExtFreqNum) && retry < retries;
+             ++retry) {
             Sleep(100);
             nFSBIdx = pOCAPI_ACPI_OC_GetCurrentOption(OPTION_FSB_INDEX);
-            ++retries;
         }
         if (nFSBIdx < static_cast<DWORD>(nCPUExtFreqNum)) {
+            bFsbIndexWaitExhausted = false;
             WriteLog(LogText("lpCPUExtFreqList[nFSBIdx]: ", lpCPUExtFreqList[nFSBIdx]));
             WriteLog(LogText("nFSBIdx: ", nFSBIdx));
             return lpCPUExtFreqList[nFSBIdx] / 100;
         }
+        bFsbIndexWaitExhausted = true;
         WriteLog(LogText("nFSBIdx out of range: ", nFSBIdx));
     } else {
         WriteLog("Support ZVR0710 but Get CPU Frequency from DMI.");
@@ -128,7 +144,8 @@ void TTfrmMain::ShowEffect(FIDVIDCodes FID, FIDVIDCodes VID) {
         }
         WriteLog("nCPULast: " + IntToStr(nCPULast) + ", nCPUNow: " + IntToStr(nCPUNow) +
                  ", nStep: " + IntToStr(nStep));
-        fVIDStep = (fVIDNow - fVIDLast) / static_cast<float>(nStep);
+        // Computed in double and rounded to single precision once, not once per operation.
+        fVIDStep = static_cast<float>((static_cast<double>(fVIDNow) - fVIDLast) / nStep);
     }
 
     if (nStep > 50) {
@@ -153,7 +170,9 @@ void TTfrmMain::ShowEffect(FIDVIDCodes FID, FIDVIDCodes VID) {
         WriteLog("fVIDNow: " + FormatFloat("0.00", fVIDNow) +
                  ", fVIDLast: " + FormatFloat("0.00", fVIDLast));
 
-        const float v = static_cast<float>(i) * fVIDStep + fVIDLast;
+        // Rounded once: i x fVIDStep + fVIDLast is exact in double for every pass of a sweep,
+        // so the float is the exact value rounded, whether or not the compiler fuses the two.
+        const float v = static_cast<float>(i * static_cast<double>(fVIDStep) + fVIDLast);
         // 0.94 is a double and 0.02 a float, as the bar's scale has always been computed.
         int32_t nThisVIDBar = static_cast<int32_t>((v - 0.94) / static_cast<double>(0.02f) - 5);
         WriteLog(LogText("nThisVIDBar = ", nThisVIDBar));

@@ -31,6 +31,8 @@
 #include "platform/window/WindowCalls.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 bool IsNTPlatform() {
     OSVERSIONINFOA info{};
@@ -44,6 +46,22 @@ namespace {
 void EndStartup(HWND owner, const std::string& text, const char* caption, UINT type) {
     MessageBoxA(owner, text.c_str(), caption, type);
     Application->Terminate();
+}
+
+// Names each of the five entry points the board library lacks.
+void LogMissingOCEntryPoints() {
+    const std::pair<bool, const char*> entries[] = {
+        {pOCAPI_Initialization != nullptr, "OCAPI_Initialization"},
+        {pOCAPI_Close != nullptr, "OCAPI_Close"},
+        {pOCAPI_ACPI_OC_GetCurrentOption != nullptr, "OCAPI_ACPI_OC_GetCurrentOption"},
+        {pOCAPI_GetACPIOCList != nullptr, "OCAPI_GetACPIOCList"},
+        {pOCAPI_GetSingleHealthData != nullptr, "OCAPI_GetSingleHealthData"},
+    };
+    for (const auto& [bound, name] : entries) {
+        if (!bound) {
+            WriteLog(std::string("FILE_NAME_OC_DLL lacks ") + name + ".");
+        }
+    }
 }
 
 } // namespace
@@ -79,11 +97,16 @@ TTfrmMain::TTfrmMain(TComponent* Owner) : TForm(Owner) {
         }
         WriteLog("Load FILE_NAME_OC_DLL OK.");
         // A library without one of the five entry points is not used: every display update
-        // would call the missing ones.
-        const bool bound = BindOCEntryPoints();
-        WriteLog("before pOCAPI_Initialization");
-        bACPISupport = bound && pOCAPI_Initialization() != 0;
-        WriteLog("after pOCAPI_Initialization");
+        // would call the missing ones. It is never initialised, so it is not closed either;
+        // it is only unloaded at exit.
+        if (BindOCEntryPoints()) {
+            WriteLog("before pOCAPI_Initialization");
+            bACPISupport = pOCAPI_Initialization() != 0;
+            WriteLog("after pOCAPI_Initialization");
+        } else {
+            LogMissingOCEntryPoints();
+            pOCAPI_Close = nullptr;
+        }
         if (bACPISupport) {
             WriteLog("Support ZORVEK ACPI Interface.");
             int32_t flag = 0;
@@ -94,12 +117,13 @@ TTfrmMain::TTfrmMain(TComponent* Owner) : TForm(Owner) {
                 WriteLog("Support ZORVEK ACPI Interface and BIOS hwx flag support.");
                 if (pOCAPI_ACPI_OC_GetCurrentOption(OPTION_HWX) == 0) {
                     WriteLog("BIOS hwx disabled.");
-                    EndStartup(Handle(),
-                               std::string(TranslateText(
-                                   "Hushwave has been disabled, please enable it first.")) +
-                                   "\n" +
-                                   TranslateText("You can do this through the BIOS setup menu."),
-                               "Hushwave", MB_ICONERROR | MB_OK);
+                    // One text after the other: the library may hand both back in the same
+                    // buffer.
+                    std::string text =
+                        TranslateText("Hushwave has been disabled, please enable it first.");
+                    text += "\n";
+                    text += TranslateText("You can do this through the BIOS setup menu.");
+                    EndStartup(Handle(), text, "Hushwave", MB_ICONERROR | MB_OK);
                     return;
                 }
             }
@@ -118,7 +142,14 @@ TTfrmMain::TTfrmMain(TComponent* Owner) : TForm(Owner) {
         imgCPUBar->SetVisible(true);
     }
 
-    LoadBarFrames();
+    try {
+        LoadBarFrames();
+    } catch (...) {
+        // The window is never destroyed when its constructor fails, so what it holds so far
+        // is given back here, as at the end of a run.
+        FormDestroy(this);
+        throw;
+    }
 
     WriteLog("before Prepare");
     if (!Prepare()) {

@@ -6,8 +6,15 @@
 
 #include <string>
 
+namespace {
+
+// Leaves the entry point when the program cannot reach its display; nothing can run then.
+struct NoDisplay {};
+
+} // namespace
+
 int main(int argc, char** argv) {
-    InstallWindowSystemFromEnvironment(argc, argv);
+    // The command line as typed: the window system takes its own options out of argv.
     std::string commandLine;
     for (int i = 1; i < argc; ++i) {
         commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
@@ -15,7 +22,18 @@ int main(int argc, char** argv) {
     int exitCode;
     {
         TApplication application(nullptr);
-        exitCode = WinMain(commandLine.c_str());
+        // The window system starts when the application is initialised, after the entry point
+        // has taken the single-instance lock: a second start never touches the display.
+        application.InitProc = [&argc, argv] {
+            if (!InstallWindowSystemFromEnvironment(argc, argv)) {
+                throw NoDisplay{};
+            }
+        };
+        try {
+            exitCode = WinMain(commandLine.c_str());
+        } catch (const NoDisplay&) {
+            exitCode = 1;
+        }
     }
     ShutDownWindowSystem();
     return exitCode;

@@ -1,16 +1,27 @@
-# hushwave_test(NAME SOURCES... LIBS ... [LABELS ...])
-# A GoogleTest program whose cases are registered with CTest one by one.
+# hushwave_test(NAME SOURCES... LIBS ... [LABELS label] [TIMEOUT seconds])
+# A GoogleTest program whose cases are registered with CTest one by one. Every case has a
+# time-out (60 s unless given), so a case that hangs fails instead of holding the run.
 function(hushwave_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     if(NOT T_LABELS)
         set(T_LABELS unit)
     endif()
+    list(LENGTH T_LABELS label_count)
+    if(label_count GREATER 1)
+        # The discovery script spreads a list over the property arguments, which would give
+        # every case the wrong environment and no time-out.
+        message(FATAL_ERROR "${name}: one label only, not ${T_LABELS}")
+    endif()
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 60)
+    endif()
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
-    # Leaks that libraries from the system make once per process are not the program's.
-    set(environment "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan-suppressions.txt")
+    # Leaks that libraries from the system make once per process are not the program's. Those
+    # libraries have no frame pointers: the slow unwinder finds the calls the suppressions name.
+    set(environment "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan-suppressions.txt:fast_unwind_on_malloc=0")
     gtest_discover_tests(${name} PROPERTIES LABELS "${T_LABELS}" ENVIRONMENT "${environment}"
-        DISCOVERY_TIMEOUT 60)
+        TIMEOUT ${T_TIMEOUT} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # hushwave_fuzz(NAME SOURCE LIBS... CORPUS dir)
@@ -24,10 +35,11 @@ function(hushwave_fuzz name)
         target_link_options(${name} PRIVATE -fsanitize=fuzzer)
     else()
         target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/fuzz/ReplayMain.cpp)
-        if(F_CORPUS)
-            add_test(NAME ${name}.replay COMMAND ${name} ${F_CORPUS})
-            set_tests_properties(${name}.replay PROPERTIES LABELS "unit;fuzz")
+        if(NOT F_CORPUS)
+            message(FATAL_ERROR "${name}: a fuzz target needs a corpus to replay")
         endif()
+        add_test(NAME ${name}.replay COMMAND ${name} ${F_CORPUS})
+        set_tests_properties(${name}.replay PROPERTIES LABELS "unit;fuzz" TIMEOUT 120)
     endif()
 endfunction()
 

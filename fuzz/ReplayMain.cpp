@@ -21,9 +21,15 @@ void RunFile(const std::filesystem::path& path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A corpus that is not there, or holds nothing, would replay nothing and still pass.
+    if (argc < 2) {
+        std::cerr << "no corpus named\n";
+        return 1;
+    }
     size_t count = 0;
     for (int i = 1; i < argc; ++i) {
         std::filesystem::path root(argv[i]);
+        size_t before = count;
         if (std::filesystem::is_directory(root)) {
             for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
                 if (entry.is_regular_file()) {
@@ -31,9 +37,13 @@ int main(int argc, char** argv) {
                     ++count;
                 }
             }
-        } else {
+        } else if (std::filesystem::is_regular_file(root)) {
             RunFile(root);
             ++count;
+        }
+        if (count == before) {
+            std::cerr << "no inputs in " << root << "\n";
+            return 1;
         }
     }
     std::cout << "replayed " << count << " inputs\n";

@@ -1,10 +1,17 @@
-// The I/O driver library on a real machine: MSRs through the kernel's msr device of the first
-// processor, CPUID through the instruction. Port access and MSR writes are refused: the
-// program only reads.
+// The I/O driver library on a real machine: CPUID through the instruction, and the FID/VID
+// status register of the first processor through the kernel's msr device. A process that may
+// open the device (root) reads it itself; any other starts hushwave-msr from its own folder,
+// the one program given the right to open it, and asks that. No other MSR is read, and port
+// access and MSR writes are refused: the program only reads that one register.
 #include "drivers/zuda/ResultBuffer.h"
 #include "drivers/zuda/ZuDA.h"
+#include "platform/msrhelper/HelperProcess.h"
 
-#include <atomic>
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <mutex>
 
 #include <cpuid.h>
 #include <fcntl.h>
@@ -12,44 +19,73 @@
 
 namespace {
 
-constexpr const char* kMsrDevice = "/dev/cpu/0/msr";
+struct RegisterSource {
+    int device = -1;                                  // the msr device, opened directly
+    std::unique_ptr<msrhelper::HelperProcess> helper; // or the helper that may open it
+};
 
-std::atomic<int> msrDevice{-1};
+std::mutex sourceLock;
+RegisterSource source;
+
+std::string ProgramPath() {
+    std::error_code error;
+    return std::filesystem::read_symlink("/proc/self/exe", error).string();
+}
 
 } // namespace
 
-int32_t ZUDA_Open(const char*) {
-    if (msrDevice.load() < 0) {
-        const int fd = open(kMsrDevice, O_RDONLY | O_CLOEXEC);
-        int expected = -1;
-        if (fd >= 0 && !msrDevice.compare_exchange_strong(expected, fd)) {
-            close(fd);
-        }
+// The program passes an empty argument. Tests pass a folder holding the stand-ins `msr` and
+// `DMI`, which the helper then reads instead of the machine's; the device is not tried then.
+int32_t ZUDA_Open(const char* argument) {
+    const std::string standIns = argument != nullptr ? argument : "";
+    std::lock_guard lock(sourceLock);
+    if (source.device >= 0 || source.helper) {
+        return 1;
     }
-    return msrDevice.load() >= 0;
+    if (standIns.empty()) {
+        source.device = open(msrhelper::kMsrDevicePath, O_RDONLY | O_CLOEXEC);
+        if (source.device < 0) {
+            source.helper = msrhelper::HelperProcess::Start(msrhelper::HelperBeside(ProgramPath()));
+        }
+    } else {
+        source.helper = msrhelper::HelperProcess::Start(
+            msrhelper::HelperBeside(ProgramPath()),
+            msrhelper::StandIns{standIns + "/msr", standIns + "/DMI"});
+    }
+    return source.device >= 0 || source.helper;
 }
 
 int32_t ZUDA_Close() {
-    const int fd = msrDevice.exchange(-1);
-    if (fd >= 0) {
-        close(fd);
+    std::lock_guard lock(sourceLock);
+    if (source.device >= 0) {
+        close(source.device);
     }
+    source = {};
     return 1;
 }
 
-// The msr device reads the register whose index is the file offset.
 int32_t ZUDA_ReadMSR(uint32_t index, uint8_t* result) {
-    const int fd = msrDevice.load();
-    if (fd < 0 || result == nullptr) {
+    if (index != msrhelper::kFidVidStatusMsr || result == nullptr) {
         return 0;
     }
-    uint8_t value[8];
-    if (pread(fd, value, sizeof value, static_cast<off_t>(index)) != sizeof value) {
+    std::lock_guard lock(sourceLock);
+    std::array<uint8_t, 8> value{};
+    if (source.device >= 0) {
+        // The msr device reads the register whose index is the file offset.
+        if (pread(source.device, value.data(), value.size(), off_t{index}) !=
+            ssize_t(value.size())) {
+            return 0;
+        }
+    } else if (source.helper) {
+        std::optional<std::array<uint8_t, 8>> answered = source.helper->ReadFidVidStatus();
+        if (!answered) {
+            return 0;
+        }
+        value = *answered;
+    } else {
         return 0;
     }
-    for (int i = 0; i < 8; ++i) {
-        result[i] = value[i];
-    }
+    std::copy(value.begin(), value.end(), result);
     return 1;
 }
 

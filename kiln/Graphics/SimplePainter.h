@@ -20,6 +20,8 @@ public:
     explicit SimplePainter(Layer* layer) : m_layer(layer) {}
 
     void SetColor(Color c) { m_color = c; }
+    // The background colour of the layer it draws on.
+    Color BackgroundColor() const { return m_layer->BackgroundColor(); }
 
     void FillRect(const TRect& r) {
         Drawn([&](TCanvas* c) { FillRectSolid(c, m_layer->MapRect(r)); });

@@ -10,13 +10,23 @@
 #include "platform/window/Window.h"
 #include "platform/window/WindowCalls.h"
 
+#include <algorithm>
+
 TApplication* Application = nullptr;
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
     Application = this;
     FTitle = ChangeFileExt(ExtractFileName(ExeName()), "");
     WindowStyle style;
-    FHandle = CreateWindowRecord(nullptr, style, nullptr);
+    // The application's window hands an activation on to the main form, whose controls hold
+    // the focus to give back.
+    FHandle = CreateWindowRecord(nullptr, style, [this](HWND, UINT Msg, WPARAM WParam, LPARAM) {
+        if (Msg == WM_ACTIVATE && (WParam & 0xFFFF) != WA_INACTIVE && FMainForm != nullptr &&
+            FMainForm->HandleAllocated() && IsWindowVisible(FMainForm->Handle())) {
+            SetForegroundWindow(FMainForm->Handle());
+        }
+        return LRESULT{0};
+    });
     FindWindow(FHandle)->SetText(FTitle);
 }
 
@@ -30,7 +40,19 @@ TApplication::~TApplication() {
     }
 }
 
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FMainForm) {
+        FMainForm = nullptr;
+    }
+}
+
 void TApplication::Initialize() {
+    // Other programs may address the program from now on; what they send waits until the
+    // main form exists and the message loop runs.
+    if (!FEndpoint) {
+        FEndpoint = std::make_unique<UserMessageEndpoint>(UserMessageSocketPath(FTitle), HWND{});
+    }
     if (InitProc) {
         InitProc();
     }
@@ -44,8 +66,12 @@ void TApplication::FormCreated(TCustomForm* Form) {
     Form->AfterConstruction();
     if (FMainForm == nullptr) {
         FMainForm = Form;
-        FEndpoint =
-            std::make_unique<UserMessageEndpoint>(UserMessageSocketPath(FTitle), Form->Handle());
+        if (FEndpoint) {
+            FEndpoint->SetWindow(Form->Handle());
+        } else {
+            FEndpoint = std::make_unique<UserMessageEndpoint>(UserMessageSocketPath(FTitle),
+                                                              Form->Handle());
+        }
     }
 }
 
@@ -97,6 +123,27 @@ void TApplication::Minimize() {
     if (OnMinimize) {
         OnMinimize(this);
     }
+    std::vector<const TObject*> owners;
+    for (const auto& [owner, hook] : FMinimizeHooks) {
+        owners.push_back(owner);
+    }
+    for (const TObject* owner : owners) {
+        auto it = std::find_if(FMinimizeHooks.begin(), FMinimizeHooks.end(),
+                               [&](const auto& entry) { return entry.first == owner; });
+        if (it != FMinimizeHooks.end()) {
+            std::function<void()> hook = it->second;
+            hook();
+        }
+    }
+}
+
+void TApplication::AddMinimizeHook(const TObject* Owner, std::function<void()> Hook) {
+    RemoveMinimizeHook(Owner);
+    FMinimizeHooks.emplace_back(Owner, std::move(Hook));
+}
+
+void TApplication::RemoveMinimizeHook(const TObject* Owner) {
+    std::erase_if(FMinimizeHooks, [&](const auto& entry) { return entry.first == Owner; });
 }
 
 void TApplication::Restore() {

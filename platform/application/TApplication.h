@@ -12,6 +12,8 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <utility>
+#include <vector>
 
 class TCustomForm;
 class UserMessageEndpoint;
@@ -23,6 +25,7 @@ public:
     explicit TApplication(TComponent* AOwner);
     ~TApplication() override;
 
+    // Opens the endpoint other programs send window messages to, then runs InitProc.
     void Initialize();
 
     // Creates a form owned by the application. The reference holds the new object before its
@@ -62,10 +65,19 @@ public:
     bool ShowMainForm() const { return FShowMainForm; }
     void SetShowMainForm(bool Value) { FShowMainForm = Value; }
 
+    // Hooks that run after OnMinimize whenever the application is minimised, each known by the
+    // object it acts for, which removes its hook before it goes. A hook may remove any hook.
+    void AddMinimizeHook(const TObject* Owner, std::function<void()> Hook);
+    void RemoveMinimizeHook(const TObject* Owner);
+
     // Called by Initialize when set, as the class library's InitProc.
     std::function<void()> InitProc;
     // After Minimize, and after a Restore that found the application minimised.
     TNotifyEvent OnMinimize, OnRestore;
+
+protected:
+    // A freed main form leaves the application without one.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     void FormCreated(TCustomForm* Form);
@@ -77,6 +89,7 @@ private:
     bool FMinimized = false;
     std::string FTitle;
     std::unique_ptr<UserMessageEndpoint> FEndpoint;
+    std::vector<std::pair<const TObject*, std::function<void()>>> FMinimizeHooks;
 };
 
 // The one application object while it exists.

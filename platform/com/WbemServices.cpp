@@ -1,12 +1,14 @@
 #include "platform/com/WbemServices.h"
 
 #include "platform/com/DmiTableLocation.h"
+#include "platform/com/HelperClock.h"
 #include "platform/com/ProcessorEnumerator.h"
 #include "platform/com/WideText.h"
 #include "platform/dmi/DmiTableFile.h"
 #include "platform/dmi/ProcessorClocks.h"
 
-// The table is read anew for every enumeration: nothing is kept between queries.
+// The table is read anew for every enumeration. A process that may not read it gets the one
+// clock the helper answered, as the one processor instance.
 HRESULT WbemServices::CreateInstanceEnum(const WCHAR* strFilter, LONG, IWbemContext*,
                                          IEnumWbemClassObject** ppEnum) {
     if (ppEnum == nullptr) {
@@ -18,7 +20,12 @@ HRESULT WbemServices::CreateInstanceEnum(const WCHAR* strFilter, LONG, IWbemCont
     }
     dmi::DmiTableFile file = dmi::ReadDmiTableFile(DmiTablePath());
     if (!file.Readable()) {
-        return WBEM_E_ACCESS_DENIED;
+        const std::optional<uint16_t> clock = HelperExternalClockMHz();
+        if (!clock) {
+            return WBEM_E_ACCESS_DENIED;
+        }
+        *ppEnum = new ProcessorEnumerator({*clock});
+        return WBEM_S_NO_ERROR;
     }
     dmi::ProcessorClocks clocks = dmi::ReadProcessorClocks(file.bytes);
     if (!clocks.Valid()) {

@@ -1,9 +1,11 @@
 #include "platform/controls/InputDispatcher.h"
 
+#include "platform/controls/ControlMessages.h"
 #include "platform/controls/TWinControl.h"
 #include "platform/kernel/Clock.h"
 #include "platform/window/InputCodes.h"
 #include "platform/window/Window.h"
+#include "platform/window/WindowSystem.h"
 
 #include <cstdlib>
 
@@ -82,18 +84,27 @@ TControl* InputDispatcher::ControlAtPoint(TWinControl& parent, POINT p) {
     return &parent;
 }
 
+HWND InputDispatcher::CaptureWindow() {
+    if (m_captureWindow && FindWindow(m_captureWindow) == nullptr) {
+        m_capture = nullptr;
+        m_captureWindow = HWND{};
+    }
+    return m_captureWindow;
+}
+
 void InputDispatcher::RouteMouse(TWinControl& topLevel, UINT message, WPARAM wParam,
                                  LPARAM lParam) {
+    if (message == WM_MOUSEMOVE && m_pressed != nullptr && (wParam & MK_LBUTTON) == 0) {
+        CancelMode();
+    }
     POINT client{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     POINT screen = topLevel.ClientToScreen(client);
     TControl* target = m_capture;
-    if (target == nullptr && m_captureWindow) {
+    if (target == nullptr && CaptureWindow()) {
         // A window that no control owns holds the capture; it hears the message as it is.
-        if (Window* window = FindWindow(m_captureWindow)) {
-            POINT origin = WindowScreenOrigin(*window);
-            window->Deliver(message, wParam,
-                            MakePointLParam(screen.x - origin.x, screen.y - origin.y));
-        }
+        Window* window = FindWindow(m_captureWindow);
+        POINT origin = WindowScreenOrigin(*window);
+        window->Deliver(message, wParam, MakePointLParam(screen.x - origin.x, screen.y - origin.y));
         return;
     }
     if (target == nullptr) {
@@ -190,6 +201,9 @@ void InputDispatcher::SetCaptureWindow(HWND window) {
 }
 
 void InputDispatcher::SetFocusedControl(TWinControl* control) {
+    if (control != nullptr) {
+        m_suspendedFocus.erase(static_cast<TWinControl*>(control->RootControl()));
+    }
     if (control == m_focus) {
         return;
     }
@@ -200,10 +214,71 @@ void InputDispatcher::SetFocusedControl(TWinControl* control) {
     };
     if (lost != nullptr) {
         lost->Perform(WM_KILLFOCUS, handleOf(control), 0);
+        lost->Perform(CM_EXIT, 0, 0);
     }
     // The control losing the focus may have moved it elsewhere meanwhile.
     if (control != nullptr && m_focus == control) {
+        control->Perform(CM_ENTER, 0, 0);
+    }
+    if (control != nullptr && m_focus == control) {
         control->Perform(WM_SETFOCUS, handleOf(lost), 0);
+    }
+}
+
+void InputDispatcher::SuspendFocus(TWinControl& topLevel) {
+    if (m_focus == nullptr || !topLevel.ContainsControl(m_focus)) {
+        return;
+    }
+    TWinControl* focus = m_focus;
+    m_suspendedFocus[&topLevel] = focus;
+    m_focus = nullptr;
+    focus->Perform(WM_KILLFOCUS, 0, 0);
+}
+
+void InputDispatcher::TakeHeldModifiers(bool active) {
+    std::optional<WPARAM> held = CurrentWindowSystem().HeldModifiers();
+    if (!held) {
+        // Keys let go while another window was active are never reported here.
+        if (!active) {
+            m_keyShift = TShiftState();
+        }
+        return;
+    }
+    m_keyShift = TShiftState();
+    if ((*held & MK_SHIFT) != 0) {
+        m_keyShift << ssShift;
+    }
+    if ((*held & MK_CONTROL) != 0) {
+        m_keyShift << ssCtrl;
+    }
+    if ((*held & MK_ALT) != 0) {
+        m_keyShift << ssAlt;
+    }
+}
+
+void InputDispatcher::CancelMode() {
+    m_pressed = nullptr;
+    if (m_capture != nullptr || m_captureWindow) {
+        SetCaptureControl(nullptr);
+    }
+}
+
+void InputDispatcher::WindowActivated(TWinControl& topLevel, bool active) {
+    TakeHeldModifiers(active);
+    if (!active) {
+        CancelMode();
+        SuspendFocus(topLevel);
+        return;
+    }
+    auto it = m_suspendedFocus.find(&topLevel);
+    if (it == m_suspendedFocus.end()) {
+        return;
+    }
+    TWinControl* control = it->second;
+    m_suspendedFocus.erase(it);
+    if (m_focus == nullptr && control->CanFocus()) {
+        m_focus = control;
+        control->Perform(WM_SETFOCUS, 0, 0);
     }
 }
 
@@ -229,7 +304,11 @@ void InputDispatcher::CancelInput(TControl& control, bool dropFocus) {
         SetCaptureControl(nullptr);
     }
     if (dropFocus && Within(m_focus, control)) {
-        SetFocusedControl(nullptr);
+        if (control.Parent() == nullptr) {
+            SuspendFocus(static_cast<TWinControl&>(control));
+        } else {
+            SetFocusedControl(nullptr);
+        }
     }
 }
 
@@ -257,6 +336,9 @@ void InputDispatcher::Forget(TControl& control) {
     if (m_focus == &control) {
         m_focus = nullptr;
     }
+    std::erase_if(m_suspendedFocus, [&](const auto& entry) {
+        return entry.first == &control || entry.second == &control;
+    });
 }
 
 HWND SetCapture(HWND hWnd) {

@@ -33,18 +33,33 @@
 //   key down, up, character  |         | F       | or the form when no enabled control of it has
 //                            |         |         | the focus; a Tab key left unhandled moves the
 //                            |         |         | focus to the next control in tab order
+//   move without the left    | any     | as      | the release of a left press was lost: cancel
+//   button while a left      |         | above   | mode first, then as above
+//   press is on              |         |         |
+//
+// Cancel mode ends a press: the capture goes (WM_CAPTURECHANGED) and no release clicks. The
+// window system asks for it with WM_CANCELMODE (another program grabbed the pointer), and a
+// top-level window's deactivation (WM_ACTIVATE with WA_INACTIVE) runs it too.
+//
+// The focus moves between controls with WM_KILLFOCUS and CM_EXIT to the control losing it,
+// then CM_ENTER and WM_SETFOCUS to the one gaining it. A top-level window that is deactivated
+// or hidden keeps its focused control: that control hears only WM_KILLFOCUS, and WM_SETFOCUS
+// when the window is activated again. Shift, Ctrl and Alt are taken from the window system at
+// each activation change where it can tell, and are cleared on deactivation where it cannot.
 //
 // A control that is hidden or disabled loses the capture (with WM_CAPTURECHANGED) and its
-// press; a hidden one also loses the focus (WM_KILLFOCUS). A control being destroyed is
-// forgotten without being told; when it held the capture through its parent's window, that
-// window hears WM_CAPTURECHANGED. The capture and the focus are plain references: they never
-// keep a control alive.
+// press; a hidden one also loses the focus. A control being destroyed is forgotten without
+// being told; when it held the capture through its parent's window, that window hears
+// WM_CAPTURECHANGED. The capture and the focus are plain references: they never
+// keep a control alive. A window without a control that held the capture loses it when it is
+// destroyed, and the pointer input goes where it hits again.
 
 #include "platform/controls/ControlTypes.h"
 #include "platform/kernel/Handle.h"
 #include "platform/kernel/Types.h"
 
 #include <cstdint>
+#include <unordered_map>
 
 class TControl;
 class TWinControl;
@@ -60,7 +75,8 @@ public:
     void RouteInput(TWinControl& topLevel, UINT message, WPARAM wParam, LPARAM lParam);
 
     TControl* CaptureControl() const { return m_capture; }
-    HWND CaptureWindow() const { return m_captureWindow; }
+    // A capture held by a window that was destroyed without a control owning it is dropped.
+    HWND CaptureWindow();
     // The window that loses the capture is sent WM_CAPTURECHANGED with the new window in
     // lParam; moving it between a window and its non-windowed children sends nothing.
     void SetCaptureControl(TControl* control);
@@ -70,8 +86,13 @@ public:
     // WM_KILLFOCUS to the control losing the focus, then WM_SETFOCUS to the one gaining it.
     void SetFocusedControl(TWinControl* control);
 
-    // Shift, Ctrl and Alt as the key messages seen so far left them.
+    // Shift, Ctrl and Alt as the key messages and activation changes so far left them.
     TShiftState KeyShiftState() const { return m_keyShift; }
+
+    // Ends the press in progress and releases the capture.
+    void CancelMode();
+    // WM_ACTIVATE of a top-level control's window.
+    void WindowActivated(TWinControl& topLevel, bool active);
 
     // A left press on the control; the release over it is its click.
     void PressStarted(TControl& control);
@@ -98,6 +119,9 @@ private:
     void RouteMouse(TWinControl& topLevel, UINT message, WPARAM wParam, LPARAM lParam);
     void RouteKey(TWinControl& topLevel, UINT message, WPARAM wParam, LPARAM lParam);
     UINT ApplyDoubleClickRule(TControl& target, UINT message, POINT screen);
+    // The focus leaves the top-level control's focused control without leaving the form.
+    void SuspendFocus(TWinControl& topLevel);
+    void TakeHeldModifiers(bool active);
 
     TControl* m_capture = nullptr;
     HWND m_captureWindow;
@@ -105,6 +129,8 @@ private:
     TControl* m_pressed = nullptr;
     LastPress m_lastPress;
     TShiftState m_keyShift;
+    // The control each deactivated or hidden top-level control gives the focus back to.
+    std::unordered_map<const TWinControl*, TWinControl*> m_suspendedFocus;
 };
 
 // The Win32 capture calls, on the dispatcher's capture.

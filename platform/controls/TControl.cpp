@@ -14,6 +14,10 @@ TShiftState MouseShiftState(WPARAM wParam) {
     if ((wParam & MK_CONTROL) != 0) {
         shift << ssCtrl;
     }
+    // Mouse messages do not carry Alt; the keyboard's state does.
+    if (InputDispatcher::Instance().KeyShiftState().Contains(ssAlt)) {
+        shift << ssAlt;
+    }
     if ((wParam & MK_LBUTTON) != 0) {
         shift << ssLeft;
     }
@@ -114,6 +118,14 @@ POINT TControl::ScreenToClient(POINT Point) const {
 }
 
 void TControl::SetVisible(bool Value) {
+    ChangeVisible(Value, true);
+}
+
+void TControl::VisibleFromWindow(bool Value) {
+    ChangeVisible(Value, false);
+}
+
+void TControl::ChangeVisible(bool Value, bool ToWindow) {
     if (Value == FVisible) {
         return;
     }
@@ -122,9 +134,36 @@ void TControl::SetVisible(bool Value) {
         InputDispatcher::Instance().CancelInput(*this, true);
     }
     FVisible = Value;
-    VisibleChanged();
+    if (ToWindow) {
+        VisibleChanged();
+    }
     if (Value) {
         InvalidateArea();
+    }
+}
+
+void TControl::BoundsFromWindow(const RECT& Bounds) {
+    int width = Bounds.right - Bounds.left;
+    int height = Bounds.bottom - Bounds.top;
+    if (Bounds.left == FLeft && Bounds.top == FTop && width == FWidth && height == FHeight) {
+        return;
+    }
+    bool resized = width != FWidth || height != FHeight;
+    // A top-level window keeps its pixels when it only moves.
+    bool repaint = FParent != nullptr || resized;
+    if (repaint) {
+        InvalidateArea();
+    }
+    FLeft = Bounds.left;
+    FTop = Bounds.top;
+    FWidth = width;
+    FHeight = height;
+    BoundsChanged(resized);
+    if (repaint) {
+        InvalidateArea();
+    }
+    if (resized && !ComponentState().Contains(csLoading)) {
+        Resize();
     }
 }
 

@@ -133,6 +133,12 @@ protected:
     // Paints the control's own pixels while its window is composed.
     virtual void PaintIn(const PaintContext& Context);
 
+    // The control's window was shown, hidden, moved or sized by a window call or by the user:
+    // the control takes the window's state without handing it back, and without asking
+    // CanResize, since the window has already changed.
+    void VisibleFromWindow(bool Value);
+    void BoundsFromWindow(const RECT& Bounds);
+
     // Called after the value changed.
     virtual void VisibleChanged();
     virtual void EnabledChanged();
@@ -145,6 +151,7 @@ private:
     friend class TWinControl;
     friend class WindowComposer;
 
+    void ChangeVisible(bool Value, bool ToWindow);
     void ButtonDown(TMessage& Message, TMouseButton Button, bool Double);
     void ButtonUp(TMessage& Message, TMouseButton Button);
     void InvalidateArea();

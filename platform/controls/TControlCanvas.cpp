@@ -1,6 +1,8 @@
 #include "platform/controls/TControlCanvas.h"
 
 #include "platform/controls/TWinControl.h"
+#include "platform/graphics/Region.h"
+#include "platform/graphics/Surface.h"
 #include "platform/window/Window.h"
 
 #include <algorithm>
@@ -20,8 +22,46 @@ DrawingTarget TControlCanvas::WindowTarget() const {
     return DrawingTarget{&surface, origin, clip};
 }
 
+std::vector<RECT> TControlCanvas::CutAway(const DrawingTarget& Target) const {
+    auto* windowed = dynamic_cast<TWinControl*>(&FControl);
+    if (Target.surface == nullptr || windowed == nullptr || !windowed->HandleAllocated() ||
+        Target.clip.right <= Target.clip.left || Target.clip.bottom <= Target.clip.top) {
+        return {};
+    }
+    const std::optional<Region>& shape = FindWindow(windowed->Handle())->GetRegion();
+    if (!shape) {
+        return {};
+    }
+    Region placed = *shape;
+    placed.Offset(Target.origin.x, Target.origin.y);
+    return Region(Target.clip).Combined(placed, RegionOperation::Subtract).Rects();
+}
+
+void TControlCanvas::ForgetCutAway() {
+    FCutAwaySurface = nullptr;
+    FCutAway.clear();
+    FUnderCutAway.clear();
+}
+
 DrawingTarget TControlCanvas::Target() {
     return FPaintTarget ? *FPaintTarget : WindowTarget();
+}
+
+void TControlCanvas::Changing() {
+    TCanvas::Changing();
+    if (FPaintTarget || !FCutAway.empty()) {
+        return;
+    }
+    DrawingTarget target = WindowTarget();
+    FCutAway = CutAway(target);
+    FCutAwaySurface = target.surface;
+    FUnderCutAway.clear();
+    for (const RECT& r : FCutAway) {
+        for (LONG y = r.top; y < r.bottom; ++y) {
+            const uint32_t* row = target.surface->Row(y);
+            FUnderCutAway.insert(FUnderCutAway.end(), row + r.left, row + r.right);
+        }
+    }
 }
 
 void TControlCanvas::Changed() {
@@ -30,6 +70,16 @@ void TControlCanvas::Changed() {
         return;
     }
     DrawingTarget target = WindowTarget();
+    if (!FCutAway.empty() && target.surface == FCutAwaySurface && CutAway(target) == FCutAway) {
+        auto saved = FUnderCutAway.begin();
+        for (const RECT& r : FCutAway) {
+            for (LONG y = r.top; y < r.bottom; ++y) {
+                std::copy(saved, saved + (r.right - r.left), target.surface->Row(y) + r.left);
+                saved += r.right - r.left;
+            }
+        }
+    }
+    ForgetCutAway();
     if (const std::optional<TRect>& area = ChangedArea()) {
         // Only the picture's rectangle changed; the rest of the control need not be compared.
         target.clip.left = std::max<LONG>(target.clip.left, area->left + target.origin.x);

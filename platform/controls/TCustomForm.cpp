@@ -2,6 +2,7 @@
 
 #include "platform/application/TApplication.h"
 #include "platform/controls/ComponentReferences.h"
+#include "platform/controls/ControlMessages.h"
 #include "platform/controls/TControlCanvas.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowCalls.h"
@@ -94,9 +95,15 @@ void TCustomForm::Close() {
     } else if (action == caMinimize) {
         ShowWindow(Handle(), SW_MINIMIZE);
     } else {
-        // Forms belong to their owner, which frees them; caFree hides the form until then.
         Hide();
+        if (action == caFree) {
+            Release();
+        }
     }
+}
+
+void TCustomForm::Release() {
+    PostMessageA(Handle(), CM_RELEASE, 0, 0);
 }
 
 void TCustomForm::AfterConstruction() {
@@ -128,6 +135,10 @@ void TCustomForm::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
     case WM_CLOSE:
         Close();
+        break;
+    case CM_RELEASE:
+        // The window procedure that delivered this touches nothing of the form afterwards.
+        Free(this);
         break;
     case WM_NCLBUTTONDOWN:
         if (Message.WParam == HTCAPTION) {

@@ -31,8 +31,12 @@ public:
     // Drawing on it goes straight to the window's surface and stays until the next repaint.
     TCanvas* Canvas();
 
-    // Asks OnClose; closing the application's main form ends the application.
+    // Asks OnClose; closing the application's main form ends the application. caFree frees
+    // the form through Release.
     void Close();
+    // Frees the form once the messages already posted have been handled, so a handler of the
+    // form or of one of its controls may call it and still return through them.
+    void Release();
 
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle Value) { FBorderStyle = Value; }

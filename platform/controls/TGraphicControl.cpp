@@ -16,8 +16,7 @@ void TGraphicControl::Paint() {}
 
 void TGraphicControl::PaintIn(const PaintContext& Context) {
     PaintConfined(Context, [&](const DrawingTarget& target) {
-        FCanvas->BeginPaint(target);
+        TControlCanvas::PaintScope painting(*FCanvas, target);
         Paint();
-        FCanvas->EndPaint();
     });
 }

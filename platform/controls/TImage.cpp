@@ -4,6 +4,22 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 
+namespace {
+
+// Marks the image as drawing its picture until the drawing ends, by an exception or not.
+class DrawingMark {
+public:
+    explicit DrawingMark(bool& Drawing) : FDrawing(Drawing) { FDrawing = true; }
+    ~DrawingMark() { FDrawing = false; }
+    DrawingMark(const DrawingMark&) = delete;
+    DrawingMark& operator=(const DrawingMark&) = delete;
+
+private:
+    bool& FDrawing;
+};
+
+} // namespace
+
 TImage::TImage(TComponent* AOwner)
     : TGraphicControl(AOwner), FPicture(std::make_unique<TPicture>()) {
     FPicture->OnChange = [this](TObject*) { PictureChanged(); };
@@ -91,7 +107,6 @@ void TImage::Paint() {
     if (graphic == nullptr || graphic->Empty()) {
         return;
     }
-    FDrawing = true;
+    DrawingMark drawing(FDrawing);
     TGraphicControl::Canvas()->StretchDraw(DestRect(), graphic);
-    FDrawing = false;
 }

@@ -111,15 +111,11 @@ void TTrayIcon::HookApplication() {
         return;
     }
     FHooked = true;
-    FPreviousOnMinimize = Application->OnMinimize;
-    Application->OnMinimize = [this](TObject* Sender) {
-        if (FPreviousOnMinimize) {
-            FPreviousOnMinimize(Sender);
-        }
+    Application->AddMinimizeHook(this, [this] {
         if (FHide && Application != nullptr) {
             ShowWindow(Application->Handle(), SW_HIDE);
         }
-    };
+    });
 }
 
 void TTrayIcon::UnhookApplication() {
@@ -128,9 +124,8 @@ void TTrayIcon::UnhookApplication() {
     }
     FHooked = false;
     if (Application != nullptr) {
-        Application->OnMinimize = FPreviousOnMinimize;
+        Application->RemoveMinimizeHook(this);
     }
-    FPreviousOnMinimize = nullptr;
 }
 
 void TTrayIcon::Restore() {

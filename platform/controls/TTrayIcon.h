@@ -78,5 +78,4 @@ private:
     int FTrayId = 0;
     TrayIconState FShown;
     bool FHooked = false;
-    TNotifyEvent FPreviousOnMinimize;
 };

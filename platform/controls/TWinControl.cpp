@@ -71,10 +71,9 @@ void TWinControl::PaintWindow(TCanvas&) {}
 void TWinControl::PaintIn(const PaintContext& Context) {
     PaintConfined(Context, [&](const DrawingTarget& target) {
         TControlCanvas& canvas = ControlCanvas();
-        canvas.BeginPaint(target);
+        TControlCanvas::PaintScope painting(canvas, target);
         Perform(WM_ERASEBKGND, canvas.Handle().value, 0);
         PaintWindow(canvas);
-        canvas.EndPaint();
     });
 }
 
@@ -170,6 +169,10 @@ void TWinControl::CreateHandle() {
     Window* parentWindow = nullptr;
     if (Parent() != nullptr) {
         parentWindow = FindWindow(Parent()->Handle());
+        // Making the parent's window made the windows of its children, this one's included.
+        if (FHandle) {
+            return;
+        }
     } else if (!CanBeTopLevel()) {
         throw EInvalidOperation("Control '" + Name() + "' has no parent window");
     }
@@ -215,6 +218,11 @@ LRESULT TWinControl::MainWndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
     if (Parent() == nullptr && IsInputMessage(Msg)) {
         InputDispatcher::Instance().RouteInput(*this, Msg, WParam, LParam);
         return 0;
+    }
+    if (Parent() == nullptr && Msg == WM_ACTIVATE) {
+        InputDispatcher::Instance().WindowActivated(*this, (WParam & 0xFFFF) != WA_INACTIVE);
+    } else if (Msg == WM_CANCELMODE) {
+        InputDispatcher::Instance().CancelMode();
     }
     TMessage message{Msg, WParam, LParam, 0};
     WndProc(message);
@@ -364,11 +372,19 @@ void TWinControl::Dispatch(TMessage& Message) {
         Message.WParam = static_cast<unsigned char>(key);
         break;
     }
-    case WM_SETFOCUS:
+    case CM_ENTER:
         DoEnter();
         break;
-    case WM_KILLFOCUS:
+    case CM_EXIT:
         DoExit();
+        break;
+    case WM_SHOWWINDOW:
+        VisibleFromWindow(Message.WParam != 0);
+        break;
+    case WM_WINDOWPOSCHANGED:
+        if (Message.LParam != 0) {
+            WindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(Message.LParam));
+        }
         break;
     case WM_PAINT:
         FPaintPosted = false;
@@ -385,6 +401,14 @@ void TWinControl::Dispatch(TMessage& Message) {
     default:
         TControl::Dispatch(Message);
         break;
+    }
+}
+
+void TWinControl::WindowPosChanged(const WINDOWPOS& Pos) {
+    BoundsFromWindow(RECT{Pos.x, Pos.y, Pos.x + Pos.cx, Pos.y + Pos.cy});
+    if ((Pos.flags & SWP_FRAMECHANGED) != 0 && Parent() != nullptr) {
+        // The region changed; the whole rectangle holds the old shape and the new one.
+        InvalidateArea();
     }
 }
 

@@ -4,7 +4,9 @@
 // group in the order the children were inserted; the later a child in its group, the nearer
 // the front. The window is made when first needed: a parentless control that may stand alone
 // (a form) gets a top-level window, any other one a child window of its parent's window, and
-// windowed children get theirs with it.
+// windowed children get theirs with it. The control follows what is done to its window:
+// WM_SHOWWINDOW sets Visible, WM_WINDOWPOSCHANGED the position and size, and a new window
+// region (SWP_FRAMECHANGED) has the control's rectangle painted again.
 
 #include "platform/controls/TControl.h"
 #include "platform/kernel/Handle.h"
@@ -106,6 +108,7 @@ private:
     void CreateHandle();
     void DestroyHandle();
     LRESULT MainWndProc(UINT Msg, WPARAM WParam, LPARAM LParam);
+    void WindowPosChanged(const WINDOWPOS& Pos);
     void FixupTabList();
 
     HWND FHandle;

@@ -47,27 +47,42 @@ bool IsStale(const sockaddr_un& address) {
 
 UserMessageEndpoint::UserMessageEndpoint(std::string path, HWND window)
     : m_path(std::move(path)), m_window(window) {
-    sockaddr_un address;
-    if (!FillAddress(m_path, address)) {
+    // The socket listens under a name of its own first and takes the path only then, so a
+    // peer that finds the path always finds a listener behind it.
+    const std::string staging = m_path + "~";
+    sockaddr_un address, stagingAddress;
+    if (!FillAddress(m_path, address) || !FillAddress(staging, stagingAddress)) {
+        return;
+    }
+    if (access(m_path.c_str(), F_OK) == 0 && !IsStale(address)) {
         return;
     }
     int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) {
         return;
     }
+    unlink(staging.c_str());
     mode_t old = umask(0177); // the socket file is created with mode 0600
-    int bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    if (bound != 0 && errno == EADDRINUSE && IsStale(address)) {
-        unlink(m_path.c_str());
-        bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    }
+    int bound = bind(fd, reinterpret_cast<sockaddr*>(&stagingAddress), sizeof stagingAddress);
     umask(old);
-    if (bound != 0 || listen(fd, static_cast<int>(kMaxPeers)) != 0) {
+    if (bound != 0 || listen(fd, static_cast<int>(kMaxPeers)) != 0 ||
+        rename(staging.c_str(), m_path.c_str()) != 0) {
         close(fd);
+        unlink(staging.c_str());
         return;
     }
     m_listener = fd;
-    MessageLoop::Instance().WatchReadable(m_listener, [this] { Accept(); });
+    if (m_window) {
+        MessageLoop::Instance().WatchReadable(m_listener, [this] { Accept(); });
+    }
+}
+
+void UserMessageEndpoint::SetWindow(HWND window) {
+    bool serving = static_cast<bool>(m_window);
+    m_window = window;
+    if (m_listener >= 0 && !serving && m_window) {
+        MessageLoop::Instance().WatchReadable(m_listener, [this] { Accept(); });
+    }
 }
 
 UserMessageEndpoint::~UserMessageEndpoint() {

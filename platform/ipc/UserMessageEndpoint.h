@@ -12,13 +12,16 @@
 class UserMessageEndpoint {
 public:
     // Listens on `path` for messages to `window`; Listening() tells whether that worked
-    // (another live listener keeps the path and this endpoint stays closed).
+    // (another live listener keeps the path and this endpoint stays closed). Without a window
+    // peers can already connect, and wait in the listen queue until SetWindow.
     UserMessageEndpoint(std::string path, HWND window);
     ~UserMessageEndpoint();
     UserMessageEndpoint(const UserMessageEndpoint&) = delete;
     UserMessageEndpoint& operator=(const UserMessageEndpoint&) = delete;
 
     bool Listening() const { return m_listener >= 0; }
+    // Names the window messages go to and starts answering peers, those waiting first.
+    void SetWindow(HWND window);
 
 private:
     struct Peer {

@@ -10,6 +10,8 @@ constexpr WPARAM MK_RBUTTON = 0x0002;
 constexpr WPARAM MK_SHIFT = 0x0004;
 constexpr WPARAM MK_CONTROL = 0x0008;
 constexpr WPARAM MK_MBUTTON = 0x0010;
+// Alt, which mouse messages do not carry; what a window system reports as held.
+constexpr WPARAM MK_ALT = 0x0020;
 
 constexpr UINT VK_BACK = 0x08;
 constexpr UINT VK_TAB = 0x09;

@@ -58,22 +58,23 @@ bool MessageLoop::DispatchPosted() {
     return true;
 }
 
-bool MessageLoop::FireDueTimer() {
+std::optional<UINT_PTR> MessageLoop::EarliestDueTimer() const {
     uint64_t now = CurrentClock().NowMs();
-    auto due = m_timers.end();
-    for (auto it = m_timers.begin(); it != m_timers.end(); ++it) {
-        if (it->second.due <= now && (due == m_timers.end() || it->second.due < due->second.due)) {
-            due = it;
+    std::optional<UINT_PTR> earliest;
+    for (const auto& [id, timer] : m_timers) {
+        if (timer.due <= now && (!earliest || timer.due < m_timers.at(*earliest).due)) {
+            earliest = id;
         }
     }
-    if (due == m_timers.end()) {
-        return false;
-    }
-    due->second.due = now + std::max<UINT>(due->second.intervalMs, 1);
+    return earliest;
+}
+
+void MessageLoop::FireTimer(UINT_PTR id) {
+    Timer& timer = m_timers.at(id);
+    timer.due = CurrentClock().NowMs() + std::max<UINT>(timer.intervalMs, 1);
     // The callback may kill or reset any timer, this one included.
-    std::function<void()> callback = due->second.callback;
+    std::function<void()> callback = timer.callback;
     callback();
-    return true;
 }
 
 bool MessageLoop::WaitForEvents(int timeoutMs) {
@@ -98,16 +99,34 @@ bool MessageLoop::WaitForEvents(int timeoutMs) {
     return true;
 }
 
+bool MessageLoop::DispatchAllPosted() {
+    while (!m_posted.empty()) {
+        if (!DispatchPosted()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool MessageLoop::HandleMessage(bool wait) {
     for (;;) {
         if (!m_posted.empty()) {
             return DispatchPosted();
         }
-        if (FireDueTimer()) {
+        if (std::optional<UINT_PTR> due = EarliestDueTimer()) {
+            // A timer fires only when no other input waits: what arrived meanwhile goes first,
+            // so a handler as slow as its interval cannot keep input out.
+            if (WaitForEvents(0)) {
+                return true;
+            }
+            if (!m_posted.empty()) {
+                return DispatchPosted();
+            }
+            if (m_timers.contains(*due)) {
+                FireTimer(*due);
+            }
             return true;
         }
-        // Look at descriptors and window-system events even when a timer is due next, so a
-        // busy timer cannot starve input.
         int timeout = wait ? MsUntilNextTimer() : 0;
         if (WaitForEvents(timeout) || !wait || timeout < 0) {
             return true;
@@ -116,20 +135,24 @@ bool MessageLoop::HandleMessage(bool wait) {
 }
 
 bool MessageLoop::ProcessMessages() {
-    while (!m_posted.empty()) {
-        if (!DispatchPosted()) {
-            return false;
-        }
-    }
-    while (FireDueTimer()) {
+    if (!DispatchAllPosted()) {
+        return false;
     }
     WaitForEvents(0);
-    while (!m_posted.empty()) {
-        if (!DispatchPosted()) {
-            return false;
-        }
+    if (!DispatchAllPosted()) {
+        return false;
     }
-    return true;
+    // Each timer due now fires once; one that falls due again meanwhile waits for the next
+    // call, so the call returns however slow the handlers are.
+    std::vector<UINT_PTR> due;
+    while (std::optional<UINT_PTR> id = EarliestDueTimer()) {
+        if (std::find(due.begin(), due.end(), *id) != due.end()) {
+            break;
+        }
+        due.push_back(*id);
+        FireTimer(*id);
+    }
+    return DispatchAllPosted();
 }
 
 void MessageLoop::Reset() {

@@ -1,8 +1,9 @@
 #pragma once
-// The one message loop of the process: posted messages first, in the order posted; then the
-// timers that are due, earliest first; then readable descriptors and the window system's own
-// events. Timers behave like WM_TIMER: a timer that fell behind fires once, not once per missed
-// interval, and counts its next interval from the moment it fired.
+// The one message loop of the process: posted messages first, in the order posted; then
+// readable descriptors and the window system's own events; then the timers that are due,
+// earliest first. Timers behave like WM_TIMER: one fires only when nothing else waits, which
+// the loop looks at without blocking before each firing; a timer that fell behind fires once,
+// not once per missed interval, and counts its next interval from the moment it fired.
 
 #include "platform/window/Messages.h"
 
@@ -10,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class MessageLoop {
@@ -29,7 +31,8 @@ public:
     // Handles one message or event; with `wait`, blocks until there is one. Returns false when
     // the message handled was WM_QUIT.
     bool HandleMessage(bool wait);
-    // Handles everything pending without waiting; false when WM_QUIT was among it.
+    // Handles everything pending without waiting, each due timer once; false when WM_QUIT was
+    // among it.
     bool ProcessMessages();
 
     // Milliseconds until the next timer is due (0 when one is due now), -1 without timers.
@@ -46,7 +49,9 @@ private:
     };
 
     bool DispatchPosted();
-    bool FireDueTimer();
+    bool DispatchAllPosted();
+    std::optional<UINT_PTR> EarliestDueTimer() const;
+    void FireTimer(UINT_PTR id);
     bool WaitForEvents(int timeoutMs);
 
     std::deque<MSG> m_posted;

@@ -17,6 +17,8 @@ constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_QUIT = 0x0012;
 constexpr UINT WM_SHOWWINDOW = 0x0018;
+constexpr UINT WM_CANCELMODE = 0x001F;
+constexpr UINT WM_WINDOWPOSCHANGED = 0x0047;
 constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
@@ -37,6 +39,23 @@ constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;
 
 constexpr WPARAM HTCAPTION = 2;
+
+// wParam of WM_ACTIVATE.
+constexpr WPARAM WA_INACTIVE = 0;
+constexpr WPARAM WA_ACTIVE = 1;
+
+// What WM_WINDOWPOSCHANGED's lParam points to: the window's place after the change, and the
+// SWP_ flags saying what did not change (SWP_NOMOVE, SWP_NOSIZE) or what else did
+// (SWP_FRAMECHANGED: the window region).
+struct WINDOWPOS {
+    HWND hwnd;
+    HWND hwndInsertAfter;
+    int x = 0;
+    int y = 0;
+    int cx = 0;
+    int cy = 0;
+    UINT flags = 0;
+};
 
 // A message as the queue holds it.
 struct MSG {

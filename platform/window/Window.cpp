@@ -1,5 +1,6 @@
 #include "platform/window/Window.h"
 
+#include "platform/window/WindowCalls.h"
 #include "platform/window/WindowSystem.h"
 
 #include <algorithm>
@@ -18,6 +19,20 @@ struct Windows {
 Windows& All() {
     static Windows windows;
     return windows;
+}
+
+// Tells the window's procedure where the window is now, as the window manager does after
+// every change of place, size or region.
+void DeliverPositionChanged(Window& window, UINT flags) {
+    const RECT& bounds = window.Bounds();
+    WINDOWPOS pos{window.Handle(),
+                  HWND{},
+                  static_cast<int>(bounds.left),
+                  static_cast<int>(bounds.top),
+                  static_cast<int>(bounds.right - bounds.left),
+                  static_cast<int>(bounds.bottom - bounds.top),
+                  flags | SWP_NOZORDER | SWP_NOACTIVATE};
+    window.Deliver(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
 }
 
 void Restack(Window& window) {
@@ -39,6 +54,14 @@ void Window::SetBounds(const RECT& bounds) {
     if (bounds == m_bounds) {
         return;
     }
+    UINT unchanged = 0;
+    if (bounds.left == m_bounds.left && bounds.top == m_bounds.top) {
+        unchanged |= SWP_NOMOVE;
+    }
+    if (bounds.right - bounds.left == m_bounds.right - m_bounds.left &&
+        bounds.bottom - bounds.top == m_bounds.bottom - m_bounds.top) {
+        unchanged |= SWP_NOSIZE;
+    }
     m_bounds = bounds;
     int width = std::max(0, static_cast<int>(bounds.right - bounds.left));
     int height = std::max(0, static_cast<int>(bounds.bottom - bounds.top));
@@ -46,6 +69,7 @@ void Window::SetBounds(const RECT& bounds) {
         m_surface = Surface::IsAcceptableSize(width, height) ? Surface(width, height) : Surface();
     }
     CurrentWindowSystem().WindowChanged(*this, WindowChange::Bounds);
+    DeliverPositionChanged(*this, unchanged);
 }
 
 void Window::SetVisible(bool visible) {
@@ -54,6 +78,13 @@ void Window::SetVisible(bool visible) {
     }
     m_visible = visible;
     CurrentWindowSystem().WindowChanged(*this, WindowChange::Visibility);
+    // The procedure may destroy the window.
+    HWND handle = m_handle;
+    Deliver(WM_SHOWWINDOW, visible ? TRUE : FALSE, 0);
+    // A hidden window is no longer the active one.
+    if (!visible) {
+        ClearForegroundWindowRecord(handle);
+    }
 }
 
 void Window::SetTopmost(bool topmost) {
@@ -89,8 +120,14 @@ LRESULT Window::Deliver(UINT message, WPARAM wParam, LPARAM lParam) {
 void Window::SetRegion(std::optional<Region> region, bool redraw) {
     m_region = std::move(region);
     CurrentWindowSystem().WindowChanged(*this, WindowChange::Region);
-    if (redraw && m_style.topLevel) {
+    if (!redraw) {
+        return;
+    }
+    if (m_style.topLevel) {
         Present();
+    } else {
+        // The parent paints again where the old shape or the new one reaches.
+        DeliverPositionChanged(*this, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
     }
 }
 
@@ -163,9 +200,30 @@ HWND GetForegroundWindowRecord() {
 
 void SetForegroundWindowRecord(HWND handle) {
     Window* window = FindWindow(handle);
+    HWND previous = All().foreground;
     All().foreground = handle;
     if (window != nullptr) {
         BringToFront(*window);
         CurrentWindowSystem().WindowChanged(*window, WindowChange::Foreground);
+    }
+    if (previous == handle) {
+        return;
+    }
+    if (Window* lost = FindWindow(previous)) {
+        lost->Deliver(WM_ACTIVATE, WA_INACTIVE, static_cast<LPARAM>(handle.value));
+    }
+    // The window losing the activation may have handed it on meanwhile.
+    if (window != nullptr && All().foreground == handle) {
+        window->Deliver(WM_ACTIVATE, WA_ACTIVE, static_cast<LPARAM>(previous.value));
+    }
+}
+
+void ClearForegroundWindowRecord(HWND handle) {
+    if (!handle || All().foreground != handle) {
+        return;
+    }
+    All().foreground = HWND{};
+    if (Window* window = FindWindow(handle)) {
+        window->Deliver(WM_ACTIVATE, WA_INACTIVE, 0);
     }
 }

@@ -41,6 +41,8 @@ public:
     WindowShowState ShowState() const { return m_showState; }
     const std::string& Text() const { return m_text; }
 
+    // A change of bounds reaches the procedure as WM_WINDOWPOSCHANGED, a change of visibility
+    // as WM_SHOWWINDOW, after the window system mirrored it.
     void SetBounds(const RECT& bounds);
     void SetVisible(bool visible);
     void SetTopmost(bool topmost);
@@ -51,7 +53,8 @@ public:
     LRESULT Deliver(UINT message, WPARAM wParam, LPARAM lParam);
 
     // The window's shape in window coordinates; none means the whole rectangle. The window
-    // owns it from the moment it is set.
+    // owns it from the moment it is set. With redraw, a top-level window presents itself and
+    // a child hears WM_WINDOWPOSCHANGED with SWP_FRAMECHANGED, for its parent to paint again.
     const std::optional<Region>& GetRegion() const { return m_region; }
     void SetRegion(std::optional<Region> region, bool redraw);
 
@@ -87,5 +90,10 @@ Window* FindWindow(HWND handle);
 // Top-level windows, front first.
 std::vector<Window*> TopLevelZOrder();
 void BringToFront(Window& window);
+// The active top-level window. A change of it sends WM_ACTIVATE: WA_INACTIVE to the window
+// losing it, then WA_ACTIVE to the window gaining it.
 HWND GetForegroundWindowRecord();
 void SetForegroundWindowRecord(HWND handle);
+// The window, when it is the active one, is so no longer (it was hidden, or the window system
+// activated another program's window); it hears WM_ACTIVATE with WA_INACTIVE.
+void ClearForegroundWindowRecord(HWND handle);

@@ -31,6 +31,10 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
         bounds.bottom = bounds.top + cy;
     }
     window->SetBounds(bounds);
+    // The window's procedure hears of each change and may destroy the window meanwhile.
+    if ((window = FindWindow(hWnd)) == nullptr) {
+        return TRUE;
+    }
     if ((uFlags & SWP_NOZORDER) == 0) {
         if (hWndInsertAfter == HWND_TOPMOST) {
             window->SetTopmost(true);
@@ -45,6 +49,9 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
     } else if ((uFlags & SWP_HIDEWINDOW) != 0) {
         window->SetVisible(false);
     }
+    if ((window = FindWindow(hWnd)) == nullptr) {
+        return TRUE;
+    }
     if ((uFlags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) == 0 && window->Style().topLevel &&
         window->Visible() && (uFlags & SWP_NOZORDER) == 0) {
         SetForegroundWindowRecord(hWnd);
@@ -58,32 +65,31 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
         return FALSE;
     }
     BOOL wasVisible = window->Visible() ? TRUE : FALSE;
+    bool activate = window->Style().topLevel;
     switch (nCmdShow) {
     case SW_HIDE:
         window->SetVisible(false);
-        break;
+        return wasVisible;
     case SW_MINIMIZE:
     case SW_SHOWMINIMIZED:
         window->SetShowState(WindowShowState::Minimized);
         window->SetVisible(true);
-        break;
+        return wasVisible;
+    case SW_SHOWNA:
+        window->SetVisible(true);
+        return wasVisible;
     case SW_RESTORE:
     case SW_SHOWNORMAL:
         window->SetShowState(WindowShowState::Normal);
         window->SetVisible(true);
-        if (window->Style().topLevel) {
-            SetForegroundWindowRecord(hWnd);
-        }
-        break;
-    case SW_SHOWNA:
-        window->SetVisible(true);
         break;
     default:
         window->SetVisible(true);
-        if (window->Style().topLevel) {
-            SetForegroundWindowRecord(hWnd);
-        }
         break;
+    }
+    // The window's procedure hears that it was shown and may destroy it meanwhile.
+    if (activate && FindWindow(hWnd) != nullptr) {
+        SetForegroundWindowRecord(hWnd);
     }
     return wasVisible;
 }

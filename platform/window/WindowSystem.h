@@ -10,6 +10,7 @@
 #include <poll.h>
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,6 +30,9 @@ public:
     virtual void WindowChanged(Window&, WindowChange) {}
     // The work area of the screen windows are placed on.
     virtual RECT ScreenBounds() const = 0;
+    // The modifier keys held down now (MK_SHIFT, MK_CONTROL, MK_ALT), where the window system
+    // can tell; none where it cannot.
+    virtual std::optional<WPARAM> HeldModifiers() const { return std::nullopt; }
     // Moves the window with the pointer, as a drag of its caption would.
     virtual void StartSystemMove(Window&) {}
 

@@ -56,6 +56,24 @@ TEST(BitmapToRegion, AllTransparentGivesAnEmptyRegionNotNull) {
     DeleteObject(region);
 }
 
+TEST(BitmapToRegion, HoleInTheFirstRowStaysInTheFirstRow) {
+    for (TPixelFormat format : {pfDevice, pf24bit, pf32bit}) {
+        auto bitmap = Picture(5, 4, clRed, {{2, 0, clFuchsia}});
+        bitmap->SetPixelFormat(format);
+        HRGN region = BitmapToRegion(bitmap->Handle(), RGB(255, 0, 255), 0);
+        ASSERT_TRUE(region);
+        HRGN expected = CreateRectRgn(0, 0, 5, 4);
+        HRGN hole = CreateRectRgn(2, 0, 3, 1);
+        CombineRgn(expected, expected, hole, RGN_DIFF);
+        EXPECT_TRUE(EqualRgn(region, expected)) << "format " << static_cast<int>(format);
+        EXPECT_FALSE(PtInRegion(region, 2, 0));
+        EXPECT_TRUE(PtInRegion(region, 2, 3));
+        DeleteObject(hole);
+        DeleteObject(expected);
+        DeleteObject(region);
+    }
+}
+
 TEST(BitmapToRegion, ToleranceWidensEachChannelUpToTheTop) {
     struct Case {
         COLORREF pixel, key, tolerance;

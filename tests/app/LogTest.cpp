@@ -69,6 +69,14 @@ TEST_F(LogTest, LaterRunsAppendToTheSameFile) {
     EXPECT_LT(text.find("first run"), text.find("second run"));
 }
 
+TEST_F(LogTest, LogOfAnEarlierRunIsKept) {
+    const std::string earlier = "2025-12-31 59:23:59 - TTfrmMain constructor complete.\n";
+    std::ofstream(m_folder / "hushwave.log") << earlier;
+    bDebugLog = true;
+    WriteLog("TTfrmMain constructor.");
+    EXPECT_EQ(Contents(), earlier + "2026-01-02 41:09:07 - TTfrmMain constructor.\n");
+}
+
 TEST_F(LogTest, UnwritableFolderDropsLinesSilently) {
     if (geteuid() == 0) {
         // root writes anywhere; a path through a file cannot be opened by anybody

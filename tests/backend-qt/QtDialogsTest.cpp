@@ -70,7 +70,8 @@ TEST_P(QtPopupMenuTest, ReturnsTheIndexOfTheEntryPicked) {
     const MenuCase& c = GetParam();
     UserAtTheKeyboard user([&] {
         XProbe x;
-        while (!x.PopupShown()) {
+        // Ten seconds for the menu to show; the keys then go to nobody and the test fails.
+        for (int i = 0; i < 500 && !x.PopupShown(); ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
         // The menu takes the keyboard just after it is mapped.

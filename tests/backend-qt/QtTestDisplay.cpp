@@ -21,11 +21,11 @@ public:
     void SetUp() override {
         // A dialog or menu that never sees its keys would block for ever; end the run instead.
         alarm(300);
-        if (ProgramOnPath("Xvfb")) {
-            m_server = StartXvfb("1024x768x24");
+        if (!ProgramOnPath("Xvfb")) {
+            return;
         }
-        const char* display = std::getenv("DISPLAY");
-        if (display == nullptr || *display == '\0') {
+        m_server = StartXvfb("1024x768x24");
+        if (!m_server) {
             return;
         }
         setenv("QT_QPA_PLATFORM", "xcb", 1);

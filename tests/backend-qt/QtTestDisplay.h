@@ -1,7 +1,9 @@
 #pragma once
-// The display the Qt window system runs on in these tests: a private Xvfb when there is one
-// on PATH, so nothing shows on the user's desktop and no window manager interferes; else the
-// display DISPLAY names. The Qt window system is installed once for the whole program.
+// The display the Qt window system runs on in these tests: a private Xvfb, never the user's
+// own display, so nothing shows on the user's desktop and no window manager interferes. The Qt
+// window system is installed once for the whole program.
+
+#include "tests/SkipOrFail.h"
 
 #include <functional>
 #include <string>
@@ -17,4 +19,4 @@ bool Xdotool(const std::string& arguments);
 
 #define SKIP_WITHOUT_DISPLAY()                                                                     \
     if (!QtDisplayReady())                                                                         \
-    GTEST_SKIP() << "no X display: DISPLAY is unset and Xvfb is not on PATH"
+    SKIP_OR_FAIL("no private X display: Xvfb is not on PATH or did not start")

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
 #include <algorithm>
 #include <functional>
 #include <string>
@@ -392,6 +396,108 @@ TEST_F(QtWindowTest, HiddenWindowShowsWhatWasDrawnMeanwhileWhenShownAgain) {
     Surface expected(385, 215);
     expected.Fill(0x2080F0);
     EXPECT_TRUE(PumpUntil([&] { return X().Capture(kBounds) == expected; }));
+}
+
+// The widget Qt shows a window record in.
+QWidget* WidgetNamed(const std::string& name) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowTitle().toStdString() == name) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(QtWindowTest, AHeldKeyRepeatsItsKeyDownAndIsReleasedOnce) {
+    TestWindow window("repeat");
+    ASSERT_TRUE(window.ShowAndWait(X()));
+    SetForegroundWindowRecord(window.Handle());
+    ASSERT_TRUE(Xdotool("mousemove 150 130"));
+    PumpFor(200);
+    window.log.clear();
+
+    ASSERT_TRUE(Xdotool("keydown space"));
+    ASSERT_TRUE(PumpUntil([&] { return !window.log.empty(); }, 3000));
+    Message first = window.log.front();
+    ASSERT_EQ(first.message, UINT(WM_KEYDOWN));
+    EXPECT_EQ((first.lParam >> 30) & 1, 0) << "the first press is no repeat";
+
+    // X repeats the held key as a release and a press; Qt pairs them only when the press is
+    // queued already. Here the release comes alone, as it does when the press is late.
+    auto keycode = static_cast<quint32>(((first.lParam >> 16) & 0xFF) + 8);
+    QWidget* widget = WidgetNamed("repeat");
+    ASSERT_NE(widget, nullptr);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, keycode, ' ', 0, " ");
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, keycode, ' ', 0, " ");
+    window.log.clear();
+    QCoreApplication::sendEvent(widget, &release);
+    QCoreApplication::sendEvent(widget, &press);
+    ASSERT_EQ(window.log.size(), 2u);
+    EXPECT_EQ(window.log[0].message, UINT(WM_KEYDOWN)) << "no key up while the key is held";
+    EXPECT_EQ((window.log[0].lParam >> 30) & 1, 1) << "the press repeats";
+    EXPECT_EQ(window.log[1].message, UINT(WM_CHAR));
+
+    window.log.clear();
+    ASSERT_TRUE(Xdotool("keyup space"));
+    PumpUntil([&] { return !window.log.empty(); }, 3000);
+    PumpFor(100);
+    ASSERT_EQ(window.log.size(), 1u);
+    EXPECT_EQ(window.log[0].message, UINT(WM_KEYUP));
+}
+
+TEST_F(QtWindowTest, HeldModifiersAreTheKeyboardsNotTheLastEvents) {
+    ASSERT_TRUE(Xdotool("keydown shift keydown alt"));
+    PumpFor(100);
+    EXPECT_EQ(CurrentWindowSystem().HeldModifiers(), std::optional<WPARAM>(MK_SHIFT | MK_ALT));
+    ASSERT_TRUE(Xdotool("keyup alt keyup shift"));
+    PumpFor(100);
+    EXPECT_EQ(CurrentWindowSystem().HeldModifiers(), std::optional<WPARAM>(0));
+}
+
+TEST_F(QtWindowTest, ActivationAndAnotherClientsGrabReachTheWindow) {
+    TestWindow window("activated");
+    TestWindow other("other",
+                     RECT{kBounds.left, kBounds.bottom + 20, kBounds.right, kBounds.bottom + 120});
+    std::vector<Message> seen;
+    window.onMessage = [&](UINT msg, WPARAM w, LPARAM) {
+        if (msg == WM_ACTIVATE || msg == WM_CANCELMODE) {
+            seen.push_back(Message{msg, w, 0});
+        }
+    };
+    ASSERT_TRUE(window.ShowAndWait(X()));
+    ASSERT_TRUE(other.ShowAndWait(X(), POINT{5, 5}));
+    SetForegroundWindowRecord(window.Handle());
+    PumpFor(200);
+    seen.clear();
+
+    ASSERT_TRUE(Xdotool("windowfocus " + std::to_string(X().FindWindow("other"))));
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindowRecord() == other.Handle(); }, 3000));
+    EXPECT_EQ(seen, (std::vector<Message>{{WM_ACTIVATE, WA_INACTIVE, 0}}));
+
+    ASSERT_TRUE(Xdotool("windowfocus " + std::to_string(X().FindWindow("activated"))));
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindowRecord() == window.Handle(); }, 3000));
+    ASSERT_TRUE(Xdotool("mousemove 150 130"));
+    PumpFor(200);
+    seen.clear();
+    ASSERT_TRUE(X().GrabPointer());
+    PumpUntil([&] { return !seen.empty(); }, 3000);
+    X().UngrabPointer();
+    EXPECT_EQ(seen, (std::vector<Message>{{WM_CANCELMODE, 0, 0}}));
+}
+
+TEST_F(QtWindowTest, LeavingAShapedWindowThroughItsHoleIsReported) {
+    TestWindow window("holed");
+    window.Record().SetRegion(SkinShape(), false);
+    ASSERT_TRUE(window.ShowAndWait(X()));
+    ASSERT_TRUE(Xdotool("mousemove 240 200"));
+    PumpFor(200);
+    window.log.clear();
+    // Into the hole in the middle, which lies inside the window's rectangle.
+    ASSERT_TRUE(Xdotool("mousemove 290 190"));
+    PumpUntil([&] { return !window.log.empty(); }, 3000);
+    PumpFor(100);
+    ASSERT_FALSE(window.log.empty());
+    EXPECT_EQ(window.log.back(), (Message{WM_MOUSEMOVE, 0, At(190, 110)}));
 }
 
 } // namespace

@@ -180,3 +180,17 @@ bool XProbe::SelectionOwned(const std::string& selection) {
         m_connection, xcb_get_selection_owner(m_connection, Atom(selection)), nullptr));
     return reply && reply->owner != XCB_NONE;
 }
+
+bool XProbe::GrabPointer() {
+    auto reply = Take(xcb_grab_pointer_reply(
+        m_connection,
+        xcb_grab_pointer(m_connection, 0, m_root, XCB_EVENT_MASK_BUTTON_PRESS, XCB_GRAB_MODE_ASYNC,
+                         XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, XCB_CURRENT_TIME),
+        nullptr));
+    return reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+}
+
+void XProbe::UngrabPointer() {
+    xcb_ungrab_pointer(m_connection, XCB_CURRENT_TIME);
+    Sync();
+}

@@ -34,6 +34,9 @@ public:
     // Where the first such window lies on the screen; an empty rectangle when none is shown.
     RECT PopupRect();
     bool SelectionOwned(const std::string& selection);
+    // Takes the pointer for this connection, as another program's menu does, and gives it back.
+    bool GrabPointer();
+    void UngrabPointer();
 
 private:
     uint32_t Atom(const std::string& name);

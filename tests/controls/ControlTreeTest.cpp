@@ -6,6 +6,7 @@
 #include "platform/graphics/TFont.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Window.h"
+#include "platform/window/WindowCalls.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +88,45 @@ TEST_F(ControlTree, WindowsAreMadeOnDemandAndFollowTheTree) {
     EXPECT_FALSE(late->HandleAllocated());
     EXPECT_EQ(FindWindow(lateWindow), nullptr);
     EXPECT_THROW(late->Handle(), EInvalidOperation) << "only forms stand alone";
+}
+
+TEST_F(ControlTree, AChildAskedForItsWindowBeforeItsParentGetsOneWindow) {
+    // As the form reader leaves it: the parent is set before anything makes a window.
+    Box* child = Add<Box>("child", form.get());
+    HWND handle = child->Handle();
+    Window* formWindow = FindWindow(form->Handle());
+    ASSERT_EQ(formWindow->Children().size(), 1u);
+    EXPECT_EQ(formWindow->Children()[0]->Handle(), handle);
+    EXPECT_EQ(FindControl(handle), child);
+
+    // A second record bound to the child would hear WM_DESTROY after the child was freed.
+    Free(child);
+    EXPECT_TRUE(formWindow->Children().empty());
+    form.reset();
+    EXPECT_TRUE(log.Take().empty());
+}
+
+TEST_F(ControlTree, TheControlFollowsWhatIsDoneToItsWindow) {
+    Box* child = Add<Box>("child", form.get());
+    child->SetBounds(10, 10, 20, 20);
+    form->SetBounds(100, 100, 200, 150);
+    int resized = 0;
+    form->OnResize = [&](TObject*) { ++resized; };
+
+    // The user drags the window: the window system moves the record.
+    FindWindow(form->Handle())->SetBounds(RECT{300, 250, 500, 400});
+    EXPECT_EQ(form->BoundsRect(), (RECT{300, 250, 500, 400}));
+    EXPECT_EQ(resized, 0);
+    form->SetWidth(210);
+    EXPECT_EQ(FindWindow(form->Handle())->Bounds(), (RECT{300, 250, 510, 400}))
+        << "a size change keeps the place the window was moved to";
+
+    SetWindowPos(child->Handle(), HWND_TOP, 5, 6, 30, 40, SWP_NOZORDER | SWP_HIDEWINDOW);
+    EXPECT_EQ(child->BoundsRect(), (RECT{5, 6, 35, 46}));
+    EXPECT_FALSE(child->Visible());
+    ShowWindow(child->Handle(), SW_SHOWNA);
+    EXPECT_TRUE(child->Visible());
+    EXPECT_TRUE(log.Take().empty());
 }
 
 TEST_F(ControlTree, AParentFreesItsChildrenWhoeverOwnsThem) {

@@ -233,6 +233,18 @@ TEST_F(InputDispatch, ADestroyedCaptureHolderIsForgottenSilently) {
     EXPECT_EQ(log.Take(), Lines{"a up left 15,10"});
 }
 
+TEST_F(InputDispatch, ACaptureHeldByADestroyedWindowWithoutAControlIsDropped) {
+    HWND plain = CreateWindowRecord(nullptr, {}, nullptr);
+    SetCapture(plain);
+    DestroyWindowRecord(plain);
+    EXPECT_EQ(GetCapture(), HWND{});
+    SetCapture(CreateWindowRecord(nullptr, {}, nullptr));
+    DestroyWindowRecord(GetCapture());
+    pointer->Click(PointerButton::Left, 12, 12);
+    EXPECT_EQ(log.Take(), (Lines{"a move 2,2", "a down left 2,2", "form capture lost", "a click",
+                                 "a up left 2,2"}));
+}
+
 TEST_F(InputDispatch, ANonWindowedCaptureHoldersWindowHearsItGo) {
     pointer->MoveTo(12, 12);
     pointer->Press(PointerButton::Left);
@@ -400,6 +412,91 @@ TEST_F(InputDispatch, ADestroyedFocusedControlIsForgottenSilently) {
     EXPECT_EQ(InputDispatcher::Instance().FocusedControl(), nullptr);
     keyboard->Type('E');
     EXPECT_EQ(log.Take(), (Lines{"form key down 69", "form key up 69"}));
+}
+
+TEST_F(InputDispatch, DeactivationGrabLossAndALostReleaseAllCancelThePress) {
+    HWND other = CreateWindowRecord(nullptr, {}, nullptr);
+    auto pressOver = [&] {
+        pointer->MoveTo(25, 20);
+        pointer->Press(PointerButton::Left);
+        log.Take();
+    };
+    pressOver();
+    SetForegroundWindow(other);
+    EXPECT_EQ(log.Take(), Lines{"over capture lost"}) << "another window was activated";
+    pointer->Release(PointerButton::Left);
+    EXPECT_EQ(log.Take(), Lines{"over up left 5,5"}) << "no click after cancel mode";
+
+    SetForegroundWindow(form->Handle());
+    pressOver();
+    SendMessageA(form->Handle(), WM_CANCELMODE, 0, 0);
+    EXPECT_EQ(log.Take(), Lines{"over capture lost"}) << "another program grabbed the pointer";
+    pointer->Release(PointerButton::Left);
+    log.Take();
+
+    pressOver();
+    // The release went to a window that moved the form; the next move shows no button held.
+    FindWindow(form->Handle())->Deliver(WM_MOUSEMOVE, 0, MakePointLParam(100, 50));
+    EXPECT_EQ(log.Take(), (Lines{"over capture lost", "b move 40,40"}));
+    DestroyWindowRecord(other);
+}
+
+// Logs the focus messages themselves, which the form and its controls hear apart from the
+// enter and exit of the focus moving between controls.
+struct FocusBox : Box {
+    using Box::Box;
+    void Dispatch(TMessage& message) override {
+        if (message.Msg == WM_SETFOCUS || message.Msg == WM_KILLFOCUS) {
+            Note(message.Msg == WM_SETFOCUS ? "focus gained" : "focus lost");
+        }
+        Box::Dispatch(message);
+    }
+};
+
+TEST_F(InputDispatch, AFormDeactivatedOrHiddenGivesTheFocusBackToItsControlLater) {
+    auto* c = new FocusBox(form.get(), log, "c");
+    c->SetParent(form.get());
+    c->SetFocus();
+    EXPECT_EQ(log.Take(), (Lines{"c enter", "c focus gained"}));
+    HWND other = CreateWindowRecord(nullptr, {}, nullptr);
+
+    SetForegroundWindow(other);
+    EXPECT_FALSE(c->Focused());
+    SetForegroundWindow(form->Handle());
+    EXPECT_TRUE(c->Focused());
+    form->Hide();
+    form->Show();
+    ShowWindow(form->Handle(), SW_HIDE);
+    ShowWindow(form->Handle(), SW_SHOW);
+    EXPECT_EQ(log.Take(), (Lines{"c focus lost", "c focus gained", "c focus lost", "c focus gained",
+                                 "c focus lost", "c focus gained"}))
+        << "the focus never left the form's control, so it neither exits nor enters";
+
+    keyboard->Type('F');
+    EXPECT_EQ(log.Take(), (Lines{"c key down 70", "c key up 70"}));
+    SetForegroundWindow(other);
+    Free(c);
+    SetForegroundWindow(form->Handle());
+    EXPECT_EQ(InputDispatcher::Instance().FocusedControl(), nullptr);
+    DestroyWindowRecord(other);
+}
+
+TEST_F(InputDispatch, ModifiersLetGoElsewhereAreClearedAndAltReachesMouseMessages) {
+    TShiftState seen;
+    a->OnMouseDown = [&](TObject*, TMouseButton, TShiftState shift, int, int) { seen = shift; };
+    keyboard->KeyDown(VK_MENU);
+    pointer->Click(PointerButton::Left, 12, 12);
+    EXPECT_TRUE(seen.Contains(ssAlt));
+
+    keyboard->KeyDown(VK_SHIFT);
+    keyboard->KeyDown(VK_CONTROL);
+    HWND other = CreateWindowRecord(nullptr, {}, nullptr);
+    SetForegroundWindow(other);
+    SetForegroundWindow(form->Handle());
+    EXPECT_EQ(InputDispatcher::Instance().KeyShiftState(), TShiftState());
+    pointer->Click(PointerButton::Left, 12, 12);
+    EXPECT_FALSE(seen.Contains(ssAlt));
+    DestroyWindowRecord(other);
 }
 
 } // namespace

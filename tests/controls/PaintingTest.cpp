@@ -3,15 +3,19 @@
 // control's Repaint touches.
 
 #include "platform/backend/headless/HeadlessWindowSystem.h"
+#include "platform/controls/TControlCanvas.h"
 #include "platform/controls/TCustomControl.h"
 #include "platform/controls/TCustomForm.h"
 #include "platform/controls/TImage.h"
 #include "platform/controls/TLabel.h"
 #include "platform/controls/TPicture.h"
+#include "platform/core/Exception.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Window.h"
+#include "platform/window/WindowCalls.h"
 #include "platform/window/WindowSystem.h"
 
 #include <gtest/gtest.h>
@@ -148,6 +152,69 @@ TEST_F(Painting, ATransparentImageLeavesItsTransparentColourOut) {
     image->Repaint();
     EXPECT_EQ(At(12, 12), PixelOf(clLime));
     EXPECT_EQ(At(20, 20), PixelOf(clRed)) << "what lies behind was painted again first";
+}
+
+TEST_F(Painting, APaintHandlerThatThrowsLeavesTheCanvasOnTheWindow) {
+    // A shaped form paints through a scratch copy that is gone once painting ends.
+    FindWindow(form->Handle())
+        ->SetRegion(Region(0, 0, 100, 60).Combined(Region(0, 0, 5, 5), RegionOperation::Subtract),
+                    false);
+    form->OnPaint = [](TObject*) { throw Exception("paint failed"); };
+    EXPECT_THROW(form->Repaint(), Exception);
+    auto* canvas = dynamic_cast<TControlCanvas*>(form->Canvas());
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_FALSE(canvas->Painting());
+    form->Canvas()->SetPixels(70, 50, clYellow);
+    EXPECT_EQ(At(70, 50), PixelOf(clYellow)) << "drawn on the window, not on the freed copy";
+}
+
+TEST_F(Painting, AnImageWhosePaintingThrewStillRepaintsWhenItsPictureChanges) {
+    TCanvas* onWindow = static_cast<TGraphicControl*>(image)->Canvas();
+    onWindow->OnChange = [&](TObject*) {
+        onWindow->OnChange = nullptr;
+        throw Exception("paint failed");
+    };
+    EXPECT_THROW(image->Repaint(), Exception);
+    Fill(image->Canvas(), clAqua, 30, 20);
+    Pump();
+    EXPECT_EQ(At(12, 12), PixelOf(clAqua));
+}
+
+TEST_F(Painting, AFormShownAgainByAWindowCallPaintsItsControlsAgain) {
+    // As the main window is brought back from the tray.
+    ShowWindow(form->Handle(), SW_HIDE);
+    EXPECT_FALSE(form->Visible());
+    SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    EXPECT_TRUE(form->Visible());
+    Fill(image->Canvas(), clAqua, 30, 20);
+    Pump();
+    EXPECT_EQ(At(12, 12), PixelOf(clAqua));
+}
+
+TEST_F(Painting, AChildsNewRegionWithRedrawPaintsWhereTheOldOneReached) {
+    HRGN left = CreateRectRgn(0, 0, 10, 20);
+    SetWindowRgn(swatch->Handle(), left, TRUE);
+    Pump();
+    EXPECT_EQ(At(37, 20), PixelOf(clLime)) << "the image shows where the child is cut away";
+    HRGN right = CreateRectRgn(10, 0, 20, 20);
+    SetWindowRgn(swatch->Handle(), right, TRUE);
+    Pump();
+    EXPECT_EQ(At(30, 20), PixelOf(clLime)) << "the old shape's part was painted again";
+    EXPECT_EQ(At(37, 20), PixelOf(clBlue));
+    HRGN none{};
+    SetWindowRgn(swatch->Handle(), none, FALSE);
+    Pump();
+    EXPECT_EQ(At(30, 20), PixelOf(clLime)) << "without redraw nothing is painted";
+}
+
+TEST_F(Painting, AShapedChildsCanvasDrawsOnlyInsideItsRegion) {
+    SetWindowRgn(swatch->Handle(), CreateRectRgn(0, 0, 10, 20), TRUE);
+    Pump();
+    Fill(swatch->Canvas(), clYellow, 20, 20);
+    EXPECT_EQ(At(30, 20), PixelOf(clYellow));
+    EXPECT_EQ(At(37, 20), PixelOf(clLime)) << "the image behind the cut-away part stays";
+    EXPECT_EQ(At(42, 32), PixelOf(clRed));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 namespace {
 
 int32_t Initialization() {
+    ++FakeBoard().initializations;
     return FakeBoard().initialization;
 }
 

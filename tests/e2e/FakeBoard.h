@@ -15,6 +15,7 @@ struct FakeBoardState {
     std::vector<DWORD> fsbIndexes{0}; // answered in turn, the last one for ever
     int32_t vcoreMillivolts = 0;
     int fsbQueries = 0;
+    int initializations = 0;
     int closes = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/graphics/Surface.h"
 #include "platform/graphics/PngWriter.h"
+#include "tests/SkipOrFail.h"
 #include "tests/graphics/ImageMagick.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ TEST(Surface, RefusesSizesBeyondTheBounds) {
 
 TEST(PngWriter, ImageMagickReadsBackTheSamePixels) {
     if (!ImageMagickAvailable()) {
-        GTEST_SKIP() << "ImageMagick is not installed";
+        SKIP_OR_FAIL("ImageMagick is not installed");
     }
     Surface s(300, 260); // more than one stored block of image data
     for (int y = 0; y < s.Height(); ++y) {

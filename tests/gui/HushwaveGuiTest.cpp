@@ -2,6 +2,7 @@
 // no window manager, driven with xdotool and looked at through screenshots.
 
 #include "platform/graphics/PngWriter.h"
+#include "tests/SkipOrFail.h"
 #include "tests/backend-qt/ChildProcess.h"
 #include "tests/backend-qt/XProbe.h"
 #include "tests/gui/Eventually.h"
@@ -60,7 +61,7 @@ protected:
     void SetUp() override {
         for (const char* tool : {"Xvfb", "trayer", "xdotool", "import", "xsetroot"}) {
             if (!ProgramOnPath(tool)) {
-                GTEST_SKIP() << tool << " is not on PATH";
+                SKIP_OR_FAIL(tool << " is not on PATH");
             }
         }
         setenv("QT_QPA_PLATFORM", "xcb", 1);

@@ -56,6 +56,12 @@ TEST(LED, FigureIsMovedToTheLEDsPositionOnlyWhenItStandsElsewhere) {
     EXPECT_EQ(led.figure.offsets, 3);
     EXPECT_EQ(led.figure.Left(), 10);
     EXPECT_EQ(led.figure.Top(), 4);
+    led.figure.Offset(0, 2);
+    led.Figure();
+    EXPECT_EQ(led.figure.Top(), 4) << "a figure off in one coordinate only is moved back too";
+    led.figure.Offset(5, 0);
+    led.Figure();
+    EXPECT_EQ(led.figure.Left(), 10);
     EXPECT_EQ(led.Width(), 6);
     EXPECT_EQ(led.Height(), 2);
 }

@@ -124,6 +124,11 @@ TEST_F(BmpLEDCtrlTest, AChangeToTheShownBitmapRepaintsTheImageAtOnce) {
     states->OnBitmapChange(&blue);
     EXPECT_TRUE(Scribbled()) << "other senders change nothing visible";
     EXPECT_EQ(Drawn(1, 1), clLime);
+    states->SetState(0);
+    Scribble();
+    states->OnBitmapChange(&blue);
+    EXPECT_TRUE(Scribbled()) << "nor while the first state is shown";
+    states->SetState(1);
 
     states->Bitmap(1)->Canvas()->SetPixels(2, 2, clYellow);
     EXPECT_EQ(Drawn(2, 2), clYellow) << "drawing on the shown bitmap repaints too";

@@ -78,6 +78,30 @@ TEST_F(EndpointTest, DeliversApplicationMessagesAndRefusesTheRest) {
     EXPECT_EQ(m_seen, (std::vector<UINT>{1024, 1031}));
 }
 
+TEST_F(EndpointTest, PeersBeforeTheWindowWaitAndAreAnsweredOnceItIsNamed) {
+    UserMessageEndpoint endpoint(m_path, HWND{});
+    ASSERT_TRUE(endpoint.Listening());
+    int early = Connect();
+    ASSERT_EQ(send(early, "1024\n", 5, 0), 5);
+    for (int i = 0; i < 5; ++i) {
+        MessageLoop::Instance().ProcessMessages();
+    }
+    EXPECT_TRUE(m_seen.empty()) << "nothing is taken before there is a window";
+
+    endpoint.SetWindow(m_window);
+    for (int i = 0; i < 5; ++i) {
+        MessageLoop::Instance().ProcessMessages();
+    }
+    char reply[8] = {};
+    timeval patience{1, 0};
+    setsockopt(early, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+    EXPECT_EQ(recv(early, reply, sizeof reply - 1, 0), 3);
+    EXPECT_STREQ(reply, "ok\n");
+    close(early);
+    EXPECT_EQ(m_seen, (std::vector<UINT>{1024}));
+    EXPECT_EQ(Exchange("1030\n"), "ok\n");
+}
+
 TEST_F(EndpointTest, SilentPeerIsDroppedWithoutBlockingTheLoop) {
     VirtualClock clock;
     SetClock(&clock);
@@ -88,6 +112,8 @@ TEST_F(EndpointTest, SilentPeerIsDroppedWithoutBlockingTheLoop) {
         clock.Advance(1500);
         MessageLoop::Instance().ProcessMessages();
         char byte;
+        timeval patience{1, 0};
+        setsockopt(silent, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
         EXPECT_EQ(recv(silent, &byte, 1, 0), 0) << "the endpoint hung up";
         close(silent);
         EXPECT_EQ(Exchange("1030\n"), "ok\n");

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <vector>
 
 namespace {
@@ -53,6 +55,43 @@ TEST_F(LoopTest, TimerThatFellBehindFiresOnceAndCountsFromThen) {
         m_loop.HandleMessage(true);
     }
     EXPECT_EQ(fired, (std::vector<uint64_t>{100, 550, 650}));
+}
+
+TEST_F(LoopTest, ATimerAsSlowAsItsIntervalLetsInputAndProcessMessagesThrough) {
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    int reads = 0;
+    m_loop.WatchReadable(fds[0], [&] {
+        char byte;
+        ASSERT_EQ(read(fds[0], &byte, 1), 1);
+        ++reads;
+    });
+    int ticks = 0;
+    UINT_PTR timer = 0;
+    // A 10 ms timer whose handler takes 15 ms is always due again when it returns.
+    timer = m_loop.SetTimer(10, [&] {
+        m_clock.Advance(15);
+        if (++ticks > 50) {
+            m_loop.KillTimer(timer);
+        }
+    });
+    m_clock.Advance(10);
+    ASSERT_EQ(write(fds[1], "x", 1), 1);
+    m_loop.HandleMessage(true);
+    EXPECT_EQ(reads, 1) << "what waits goes before the due timer";
+    for (int i = 0; i < 3; ++i) {
+        m_loop.HandleMessage(true);
+    }
+    EXPECT_EQ(ticks, 3);
+    ASSERT_EQ(write(fds[1], "y", 1), 1);
+    m_loop.HandleMessage(true);
+    EXPECT_EQ(reads, 2);
+
+    ticks = 0;
+    EXPECT_TRUE(m_loop.ProcessMessages());
+    EXPECT_EQ(ticks, 1) << "each due timer fires once per call";
+    close(fds[0]);
+    close(fds[1]);
 }
 
 TEST_F(LoopTest, DisabledTimerOrTimerWithoutHandlerDoesNotRun) {

@@ -184,7 +184,7 @@ UINT VirtualKeyCode(const QKeyEvent& event) {
     return it == KeyTable().end() ? 0 : it->second;
 }
 
-LPARAM KeyMessageParam(const QKeyEvent& event, bool released) {
+LPARAM KeyMessageParam(const QKeyEvent& event, bool released, bool wasDown) {
     DWORD param = 1;
     // X keycodes of the evdev driver are the PC scan codes plus 8 throughout the main block.
     quint32 keycode = event.nativeScanCode();
@@ -197,7 +197,7 @@ LPARAM KeyMessageParam(const QKeyEvent& event, bool released) {
     if (event.modifiers().testFlag(Qt::AltModifier)) {
         param |= DWORD(1) << 29;
     }
-    if (released || event.isAutoRepeat()) {
+    if (released || wasDown) {
         param |= DWORD(1) << 30;
     }
     if (released) {

@@ -21,5 +21,6 @@ WPARAM MouseKeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 UINT VirtualKeyCode(const QKeyEvent& event);
 
 // A key message's lParam: repeat count 1, the scan code, the extended-key bit, Alt, the key's
-// previous state and the transition bit.
-LPARAM KeyMessageParam(const QKeyEvent& event, bool released);
+// previous state (down for a release, and for a press of a key already down: a repeat) and
+// the transition bit.
+LPARAM KeyMessageParam(const QKeyEvent& event, bool released, bool wasDown);

@@ -2,8 +2,11 @@
 
 #include "platform/backend/qt/SurfaceImage.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QMouseEvent>
 #include <QPixmap>
+#include <QWidget>
 
 #include <vector>
 
@@ -25,6 +28,7 @@ QIcon IconFrom(const Surface& surface) {
 QtTrayIcon::QtTrayIcon(TrayIconClient& client) : m_client(&client) {
     setIcon(IconFrom(m_state.icon));
     connect(this, &QSystemTrayIcon::activated, this, &QtTrayIcon::Report);
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void QtTrayIcon::Update(const TrayIconState& state) {
@@ -45,23 +49,63 @@ void QtTrayIcon::Detach() {
     hide();
 }
 
-void QtTrayIcon::Report(QSystemTrayIcon::ActivationReason reason) {
-    QPoint pointer = QCursor::pos();
-    POINT at{pointer.x(), pointer.y()};
-    std::vector<TrayEvent> events;
-    switch (reason) {
-    case QSystemTrayIcon::Trigger:
-        events = {TrayEvent::LeftDown, TrayEvent::LeftUp};
+bool QtTrayIcon::IsOwnTrayWidget(QObject* object) const {
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget != nullptr && widget->inherits("QSystemTrayIconSys") &&
+           QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()) == geometry();
+}
+
+bool QtTrayIcon::eventFilter(QObject* watched, QEvent* event) {
+    QEvent::Type type = event->type();
+    if ((type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+         type != QEvent::MouseButtonDblClick) ||
+        !IsOwnTrayWidget(watched)) {
+        return false;
+    }
+    m_watchingButtons = true;
+    Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+    if (button != Qt::LeftButton && button != Qt::RightButton) {
+        return false;
+    }
+    bool left = button == Qt::LeftButton;
+    switch (type) {
+    case QEvent::MouseButtonPress:
+        Deliver({left ? TrayEvent::LeftDown : TrayEvent::RightDown});
         break;
-    case QSystemTrayIcon::Context:
-        events = {TrayEvent::RightDown, TrayEvent::RightUp};
-        break;
-    case QSystemTrayIcon::DoubleClick:
-        events = {TrayEvent::LeftDoubleClick};
+    case QEvent::MouseButtonRelease:
+        Deliver({left ? TrayEvent::LeftUp : TrayEvent::RightUp});
         break;
     default:
+        // The second press of a double click.
+        Deliver({left ? TrayEvent::LeftDoubleClick : TrayEvent::RightDown});
+        break;
+    }
+    // Qt's own handling goes on and reports the click, which Report leaves out.
+    return false;
+}
+
+void QtTrayIcon::Report(QSystemTrayIcon::ActivationReason reason) {
+    if (m_watchingButtons) {
         return;
     }
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        Deliver({TrayEvent::LeftDown, TrayEvent::LeftUp});
+        break;
+    case QSystemTrayIcon::Context:
+        Deliver({TrayEvent::RightDown, TrayEvent::RightUp});
+        break;
+    case QSystemTrayIcon::DoubleClick:
+        Deliver({TrayEvent::LeftDoubleClick});
+        break;
+    default:
+        break;
+    }
+}
+
+void QtTrayIcon::Deliver(const std::vector<TrayEvent>& events) {
+    QPoint pointer = QCursor::pos();
+    POINT at{pointer.x(), pointer.y()};
     for (TrayEvent event : events) {
         // A handler may destroy the icon's owner, which detaches the icon.
         if (m_client == nullptr) {

@@ -4,8 +4,15 @@
 
 #include <QSystemTrayIcon>
 
+#include <vector>
+
 // One icon in the notification area. Clicks reach the client as the button events a Windows
 // tray icon reports; the client shows its own menu, so Qt is given none.
+//
+// On an XEmbed tray Qt shows the icon in a widget of its own and reports a click when the
+// button goes down, with no word of the release. The icon watches that widget's button events
+// instead, so presses and releases arrive apart as on Windows. Where the tray host reports
+// only whole clicks (StatusNotifierItem), a click is its press followed by its release.
 class QtTrayIcon final : public QSystemTrayIcon {
 public:
     explicit QtTrayIcon(TrayIconClient& client);
@@ -15,9 +22,17 @@ public:
     // The client is going away: the icon hides and reports nothing more.
     void Detach();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Report(QSystemTrayIcon::ActivationReason reason);
+    void Deliver(const std::vector<TrayEvent>& events);
+    // Whether the object is the widget Qt shows this icon in on an XEmbed tray.
+    bool IsOwnTrayWidget(QObject* object) const;
 
     TrayIconClient* m_client;
     TrayIconState m_state;
+    // Set once the icon's own widget reported a button; Qt's click reports are left out then.
+    bool m_watchingButtons = false;
 };

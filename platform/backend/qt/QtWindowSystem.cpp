@@ -5,9 +5,11 @@
 #include "platform/backend/qt/PopupMenu.h"
 #include "platform/backend/qt/QtTrayIcon.h"
 #include "platform/backend/qt/TopLevelWidget.h"
+#include "platform/window/InputCodes.h"
 #include "platform/window/Window.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
 
 #include <algorithm>
@@ -92,6 +94,22 @@ RECT QtWindowSystem::ScreenBounds() const {
     }
     QRect area = screen->availableGeometry();
     return RECT{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+}
+
+std::optional<WPARAM> QtWindowSystem::HeldModifiers() const {
+    // Asks the X server, not the last events, so keys let go over another window count.
+    Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
+    WPARAM state = 0;
+    if (held.testFlag(Qt::ShiftModifier)) {
+        state |= MK_SHIFT;
+    }
+    if (held.testFlag(Qt::ControlModifier)) {
+        state |= MK_CONTROL;
+    }
+    if (held.testFlag(Qt::AltModifier)) {
+        state |= MK_ALT;
+    }
+    return state;
 }
 
 void QtWindowSystem::StartSystemMove(Window& window) {

@@ -28,6 +28,7 @@ public:
     void WindowDestroyed(Window& window) override;
     void WindowChanged(Window& window, WindowChange change) override;
     RECT ScreenBounds() const override;
+    std::optional<WPARAM> HeldModifiers() const override;
     void StartSystemMove(Window& window) override;
     void Present(Window& window, const RECT& dirty) override;
 

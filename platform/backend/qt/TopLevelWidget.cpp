@@ -71,6 +71,7 @@ void TopLevelWidget::Mirror(WindowChange change) {
     case WindowChange::Foreground:
         if (isVisible()) {
             activateWindow();
+            FocusOnServer(*this);
         }
         break;
     case WindowChange::State:
@@ -296,10 +297,16 @@ void TopLevelWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 // Controls that track the pointer hold the capture on Windows and so see it leave as a move
-// outside the window; X sends no such moves, so the leaving is reported as one.
+// outside the window; X sends no such moves, so the leaving is reported as one. A shaped
+// window is left through its cut-away parts too.
 void TopLevelWidget::leaveEvent(QEvent*) {
+    if (m_record == nullptr) {
+        return;
+    }
     QPoint at = mapFromGlobal(QCursor::pos());
-    if (m_move == Move::None && !rect().contains(at)) {
+    const std::optional<Region>& shape = m_record->GetRegion();
+    bool inside = rect().contains(at) && (!shape || shape->Contains(at.x(), at.y()));
+    if (m_move == Move::None && !inside) {
         Send(WM_MOUSEMOVE,
              MouseKeyState(QGuiApplication::mouseButtons(), QGuiApplication::keyboardModifiers()),
              PointParam(at));
@@ -334,7 +341,9 @@ void TopLevelWidget::moveEvent(QMoveEvent*) {
 }
 
 void TopLevelWidget::keyPressEvent(QKeyEvent* event) {
-    LPARAM param = KeyMessageParam(*event, false);
+    // A press of a key that is down already is a repeat, as Windows marks it.
+    bool wasDown = !m_heldKeys.insert(event->nativeScanCode()).second;
+    LPARAM param = KeyMessageParam(*event, false, wasDown);
     UINT code = VirtualKeyCode(*event);
     if (code != 0) {
         Send(WM_KEYDOWN, code, param);
@@ -350,11 +359,39 @@ void TopLevelWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void TopLevelWidget::keyReleaseEvent(QKeyEvent* event) {
-    // X repeats a held key as release and press pairs; Windows repeats only the key down.
-    if (event->isAutoRepeat()) {
+    // X repeats a held key as release and press pairs; Windows repeats only the key down. Qt
+    // recognises a pair only when the press is already queued, so the server is asked too.
+    if (event->isAutoRepeat() || KeyHeldOnServer(event->nativeScanCode())) {
         return;
     }
+    m_heldKeys.erase(event->nativeScanCode());
     if (UINT code = VirtualKeyCode(*event)) {
-        Send(WM_KEYUP, code, KeyMessageParam(*event, true));
+        Send(WM_KEYUP, code, KeyMessageParam(*event, true, true));
     }
+}
+
+void TopLevelWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || m_record == nullptr) {
+        return;
+    }
+    HWND handle = m_record->Handle();
+    if (isActiveWindow()) {
+        if (GetForegroundWindowRecord() != handle) {
+            SetForegroundWindowRecord(handle);
+        }
+        return;
+    }
+    // Keys let go while another window has the keyboard are never released here.
+    m_heldKeys.clear();
+    ClearForegroundWindowRecord(handle);
+}
+
+// Another client grabbing the pointer or the keyboard takes the input away in the middle of
+// whatever the controls were doing with it, as a window that pops up does on Windows.
+bool TopLevelWidget::nativeEvent(const QByteArray& eventType, void* message, qintptr*) {
+    if (m_record != nullptr && eventType == "xcb_generic_event_t" && IsLossToGrab(message)) {
+        Send(WM_CANCELMODE, 0, 0);
+    }
+    return false;
 }

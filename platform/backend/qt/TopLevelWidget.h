@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <set>
+
 class Window;
 
 // The on-screen side of one top-level window record: a widget without frame or taskbar button
@@ -38,6 +40,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
     // Tab is a key like any other for the controls, not Qt's focus chain.
     bool focusNextPrevChild(bool) override { return false; }
 
@@ -60,4 +64,6 @@ private:
     Move m_move = Move::None;
     QPoint m_pressedAt; // screen position of the last button press
     QPoint m_grabOffset;
+    // The keys, by X keycode, that went down here and have not been released.
+    std::set<quint32> m_heldKeys;
 };
