@@ -138,10 +138,11 @@ void ZvCustomControl::UpdateRegion() {
     if (ComponentState().Contains(csDesigning)) {
         return;
     }
-    // A control without its window yet gets the region when the window is made.
-    if (HandleAllocated()) {
-        ApplyWindowRegion();
+    // Without a parent there can be no window yet; it gets the region when it is made.
+    if (!HandleAllocated() && Parent() == nullptr) {
+        return;
     }
+    ApplyWindowRegion();
 }
 
 void ZvCustomControl::StateBitmapChanged(TObject* Sender) {

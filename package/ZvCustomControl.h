@@ -69,10 +69,11 @@ protected:
 
     void BuildRegion();
     // Builds the region and gives it to the window when Transparent is set and state 0 has a
-    // bitmap, else takes the window's region away; never at design time. A control whose
-    // window is not made yet gets its region when it is (HandleCreated). Runs on Resize,
-    // on a change of Transparent or of state 0's bitmap, on every TransparentColor, and once
-    // a form resource has been read (sizes read from it do not resize).
+    // bitmap, else takes the window's region away; never at design time. The window is made
+    // here when the control has a parent; a control without one gets its region when its
+    // window is made (HandleCreated). Runs on Resize, on a change of Transparent or of state
+    // 0's bitmap, on every TransparentColor, and once a form resource has been read (sizes
+    // read from it do not resize).
     void UpdateRegion();
     void StateBitmapChanged(TObject* Sender);
 

@@ -185,6 +185,17 @@ TEST_F(ShapedButton, AtDesignTimeNoRegionIsSetAndTheBackgroundIsErased) {
     EXPECT_EQ(Screen(55, 42), clRed);
 }
 
+TEST_F(ZvCustomControlTest, AControlShapedBeforeItHasAParentTakesItsShapeWhenPlaced) {
+    auto* button = new ZvButton(form.get());
+    button->GetAppearance()->SetRaisedBmp(Picture(20, 10, clRed, 10).get());
+    button->SetTransparent(true);
+    EXPECT_FALSE(button->HandleAllocated());
+    button->SetParent(form.get());
+    button->SetBounds(10, 10, 20, 10);
+    EXPECT_EQ(Screen(12, 12), clBlack);
+    EXPECT_EQ(Screen(25, 12), clRed);
+}
+
 TEST_F(ShapedButton, AControlPlacedInAParentAgainTakesItsShapeAlong) {
     button->SetParent(nullptr);
     button->SetParent(form.get());
