@@ -3,6 +3,7 @@
 #include "package/ZvControlClasses.h"
 #include "package/ZvStates.h"
 #include "platform/binding/ClassRegistry.h"
+#include "platform/binding/ComponentPalette.h"
 #include "platform/controls/TCustomForm.h"
 
 namespace {
@@ -62,6 +63,11 @@ bool ZvButton::LoadBitmapA(const std::string& Directory, const std::string& Rais
 
 void ZvButton::SetAppearance(ZvFourStateAppearance* Value) {
     FAppearance->Assign(Value);
+}
+
+void ZvButton::Register() {
+    static const TComponentClass classes[] = {{"ZvButton", PublishZvButton}};
+    RegisterComponents("ZvComponents", classes, 1);
 }
 
 void PublishZvButton() {

@@ -35,6 +35,9 @@ public:
     TModalResult GetModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult Value) { FModalResult = Value; }
 
+    // Puts ZvButton on the "ZvComponents" page of the palette.
+    static void Register();
+
 protected:
     // A space character, as OnKeyPress leaves it, clicks the button.
     void KeyPress(char& Key) override;

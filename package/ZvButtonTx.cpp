@@ -2,9 +2,15 @@
 
 #include "package/ZvCaption.h"
 #include "platform/binding/ClassRegistry.h"
+#include "platform/binding/ComponentPalette.h"
 
 TColor ZvButtonTx::GetFontColorOfCurState() {
     return ColorToRGB(FontColorFromThreeState(*GetFontColors(), GetCurState(), Font()->Color()));
+}
+
+void ZvButtonTx::Register() {
+    static const TComponentClass classes[] = {{"ZvButtonTx", PublishZvButtonTx}};
+    RegisterComponents("ZvComponentsTx", classes, 1);
 }
 
 void PublishZvButtonTx() {

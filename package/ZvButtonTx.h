@@ -14,6 +14,9 @@ public:
     explicit ZvButtonTx(TComponent* AOwner) : ZvTextVariant(AOwner) {}
 
     TColor GetFontColorOfCurState() override;
+
+    // Puts ZvButtonTx on the "ZvComponentsTx" page of the palette.
+    static void Register();
 };
 
 // Makes ZvButtonTx known to form resources with its published properties.

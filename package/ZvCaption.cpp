@@ -41,3 +41,24 @@ TColor FontColorFromThreeState(const ZvThreeStateFontColor& Set, int SubState, T
     }
     return Or(colour, FontColor);
 }
+
+TColor FontColorFromFourState(const ZvFourStateFontColor& Set, int SubState, TColor FontColor) {
+    TColor colour = FontColor;
+    switch (SubState) {
+    case ZvState::Raised:
+        colour = Set.GetRaised();
+        break;
+    case ZvState::Sunken:
+        colour = Or(Set.GetSunken(), Set.GetRaised());
+        break;
+    case ZvState::Focused:
+        colour = Or(Set.GetFocused(), Set.GetRaised());
+        break;
+    case ZvState::Disabled:
+        colour = Or(Set.GetDisabled(), clGrayText);
+        break;
+    default:
+        break;
+    }
+    return Or(colour, FontColor);
+}

@@ -1,7 +1,8 @@
 #pragma once
-// Drawing a text variant's caption, and the rule that chooses its colour from a three-state
-// set.
+// Drawing a text variant's caption, and the rules that choose its colour from a three-state
+// or a four-state set.
 
+#include "package/ZvFourStateFontColor.h"
 #include "package/ZvThreeStateFontColor.h"
 #include "platform/graphics/TColor.h"
 #include "platform/kernel/Types.h"
@@ -19,3 +20,8 @@ void DrawCaption(TCanvas& Canvas, TFont& Font, const std::string& Text, RECT Rec
 // the font's colour when raised, the set's colour for the others, the system's grey text
 // when disabled and no colour is set, and the font's colour for anything else not set.
 TColor FontColorFromThreeState(const ZvThreeStateFontColor& Set, int SubState, TColor FontColor);
+
+// The colour for a sub-state from a set with a raised colour: the set's colour, the raised
+// one when a sunken or focused colour is not set, the system's grey text when disabled and
+// no colour is set, and the font's colour for anything else not set.
+TColor FontColorFromFourState(const ZvFourStateFontColor& Set, int SubState, TColor FontColor);

@@ -2,6 +2,7 @@
 
 #include "package/Source/ZvNumLed_imp.h"
 #include "platform/binding/ClassRegistry.h"
+#include "platform/binding/ComponentPalette.h"
 
 ZvNumLed::ZvNumLed(TComponent* AOwner) : TControl(AOwner) {
     FImp = std::make_unique<kiln::ZvNumLed_imp>(this, Parent(), Width(), Height());
@@ -12,6 +13,11 @@ ZvNumLed::ZvNumLed(TComponent* AOwner) : TControl(AOwner) {
 ZvNumLed::~ZvNumLed() {
     FImp.reset();
     FLedColors.reset();
+}
+
+void ZvNumLed::Register() {
+    static const TComponentClass classes[] = {{"ZvNumLed", &ZvNumLed::Publish}};
+    RegisterComponents("ZvComponents", classes, 1);
 }
 
 void ZvNumLed::Publish() {

@@ -39,6 +39,8 @@ public:
     // Makes the display's class and its colour set known to form resources; safe to call more
     // than once.
     static void Publish();
+    // Puts ZvNumLed on the "ZvComponents" page of the palette.
+    static void Register();
 
     void SetType(ZvNumLedType Value);
     ZvNumLedType GetType() const;

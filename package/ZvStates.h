@@ -29,7 +29,16 @@ constexpr int SubState(int State) {
     return State % PerGroup;
 }
 
+// The state a check box or radio button shows in place of an empty one: the raised picture
+// of the same group, and state 0 for a raised picture itself.
+constexpr int SubstituteInGroup(int State) {
+    int r = State % PerGroup;
+    return r == 0 ? Raised : State - r;
+}
+
 static_assert(SubState(CheckedBase + Focused) == Focused);
+static_assert(SubstituteInGroup(CheckedBase + Sunken) == CheckedBase);
+static_assert(SubstituteInGroup(GrayedBase) == Raised);
 static_assert(SubState(GrayedBase + Disabled) == Disabled);
 
 } // namespace ZvState

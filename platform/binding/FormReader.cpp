@@ -15,7 +15,8 @@ namespace {
 
 class Reader {
 public:
-    Reader(TComponent& root, const FormClassInfo& info) : m_root(root), m_context(root, info) {}
+    Reader(TComponent& root, const FormClassInfo& info, FormReadMode mode)
+        : m_root(root), m_context(root, info), m_mode(mode) {}
 
     void Read(const FormObject& resource) {
         if (!m_context.Info().Describes(m_root)) {
@@ -33,6 +34,10 @@ public:
                                                     " is not registered");
         }
         m_root.SetLoading(true);
+        // Components created with the form as owner take its csDesigning as they are made.
+        if (m_mode == FormReadMode::Design) {
+            m_root.SetDesigning(true);
+        }
         if (!resource.name.empty()) {
             BindingContext::AtLine(resource.line, [&] { m_root.SetName(resource.name); });
         }
@@ -173,18 +178,21 @@ private:
 
     TComponent& m_root;
     BindingContext m_context;
+    FormReadMode m_mode;
     std::vector<TComponent*> m_created;
     std::vector<int> m_lines;
 };
 
 } // namespace
 
-void ReadFormResource(TComponent& Root, const FormClassInfo& Info, const FormObject& Resource) {
-    Reader(Root, Info).Read(Resource);
+void ReadFormResource(TComponent& Root, const FormClassInfo& Info, const FormObject& Resource,
+                      FormReadMode Mode) {
+    Reader(Root, Info, Mode).Read(Resource);
 }
 
-void ReadFormResource(TComponent& Root, const FormClassInfo& Info, std::string_view Text) {
-    ReadFormResource(Root, Info, ParseFormResource(Text));
+void ReadFormResource(TComponent& Root, const FormClassInfo& Info, std::string_view Text,
+                      FormReadMode Mode) {
+    ReadFormResource(Root, Info, ParseFormResource(Text), Mode);
 }
 
 bool InitInheritedComponent(TComponent& Instance, const FormClassInfo& Info) {

@@ -19,6 +19,10 @@
 //     end
 //   end
 //
+// Read for design (FormReadMode::Design), the form and every component it owns are being
+// designed (csDesigning) from before their first property is set, so setters and Loaded see
+// it: what behaves differently on a design surface does so from the start.
+//
 // An unknown class or property, a value the property does not take, a handler the form does
 // not have and a reference to a component that is not there are refused with a class library
 // exception (EClassNotFound, EPropertyError, EReadError) whose message starts with the line.
@@ -30,9 +34,13 @@
 
 class TComponent;
 
-void ReadFormResource(TComponent& Root, const FormClassInfo& Info, const FormObject& Resource);
+enum class FormReadMode { Run, Design };
+
+void ReadFormResource(TComponent& Root, const FormClassInfo& Info, const FormObject& Resource,
+                      FormReadMode Mode = FormReadMode::Run);
 // Parses the text first; text that is no form resource throws EParserError.
-void ReadFormResource(TComponent& Root, const FormClassInfo& Info, std::string_view Text);
+void ReadFormResource(TComponent& Root, const FormClassInfo& Info, std::string_view Text,
+                      FormReadMode Mode = FormReadMode::Run);
 
 // Reads the resource built into the program as "<class name>.dfm" (TTfrmMain.dfm) into the
 // instance. False, with nothing done, when there is no such resource.
