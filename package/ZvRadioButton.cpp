@@ -104,13 +104,15 @@ void ZvRadioButton::SetAppearance(ZvRadioBtnAppearance* Value) {
     FAppearance->Assign(Value);
 }
 
-// A changed raised picture of a group may be the one shown for the requested state.
+// A changed raised picture of a group may be the one shown for the requested state. The base
+// handler goes first: it repaints the shown picture bare, and showing the state again after
+// it lets a text variant draw its caption over the new picture.
 void ZvRadioButton::BitmapChanged(TObject* Sender) {
-    if (StandsInForCurState(*this, Sender)) {
-        ShowBitmap(GetCurState());
-    }
     if (FPrevStateChange) {
         FPrevStateChange(Sender);
+    }
+    if (StandsInForCurState(*this, Sender)) {
+        ShowBitmap(GetCurState());
     }
 }
 
