@@ -195,12 +195,12 @@ void ReadFormResource(TComponent& Root, const FormClassInfo& Info, std::string_v
     ReadFormResource(Root, Info, ParseFormResource(Text), Mode);
 }
 
-bool InitInheritedComponent(TComponent& Instance, const FormClassInfo& Info) {
+bool InitInheritedComponent(TComponent& Instance, const FormClassInfo& Info, FormReadMode Mode) {
     auto resource = FindEmbeddedResource(Instance.ClassName() + ".dfm");
     if (!resource) {
         return false;
     }
     std::string_view text(reinterpret_cast<const char*>(resource->data()), resource->size());
-    ReadFormResource(Instance, Info, text);
+    ReadFormResource(Instance, Info, text, Mode);
     return true;
 }

@@ -44,4 +44,5 @@ void ReadFormResource(TComponent& Root, const FormClassInfo& Info, std::string_v
 
 // Reads the resource built into the program as "<class name>.dfm" (TTfrmMain.dfm) into the
 // instance. False, with nothing done, when there is no such resource.
-bool InitInheritedComponent(TComponent& Instance, const FormClassInfo& Info);
+bool InitInheritedComponent(TComponent& Instance, const FormClassInfo& Info,
+                            FormReadMode Mode = FormReadMode::Run);
