@@ -1,8 +1,11 @@
 // The panel that hides on the design surface: its window region at run time and at design
-// time, read from a form resource in both modes, and the palette of the whole package.
+// time, read from a form resource in both modes with a shaped button beside it, and the
+// palette of the whole package.
 
 #include "package/ZvPanel.h"
+#include "ResourcePicture.h"
 #include "SkinnedForm.h"
+#include "package/ZvButton.h"
 #include "package/ZvComponents.h"
 #include "platform/binding/ClassRegistry.h"
 #include "platform/binding/ComponentPalette.h"
@@ -76,12 +79,14 @@ public:
     explicit TPanelForm(TComponent* owner) : TForm(owner) {}
 
     static const FormClassInfo& Published() {
-        static const FormClassInfo info =
-            FormClassInfo::Of<TPanelForm>("TForm").Field("pnl", &TPanelForm::pnl);
+        static const FormClassInfo info = FormClassInfo::Of<TPanelForm>("TForm")
+                                              .Field("pnl", &TPanelForm::pnl)
+                                              .Field("btn", &TPanelForm::btn);
         return info;
     }
 
     ZvPanel* pnl = nullptr;
+    ZvButton* btn = nullptr;
 };
 
 TEST(ZvPanelResource, AHiddenPanelIsHiddenOnlyWhenReadForDesign) {
@@ -99,6 +104,25 @@ TEST(ZvPanelResource, AHiddenPanelIsHiddenOnlyWhenReadForDesign) {
             EXPECT_EQ(form.pnl->BevelOuter(), bvLowered);
             EXPECT_EQ(form.pnl->GetDesignTimeVisible(), !design) << design;
             EXPECT_EQ(ShapeOf(*form.pnl, 5, 5).kind != ERROR, design) << design;
+        }
+        MessageLoop::Instance().Reset();
+    }
+}
+
+TEST(ZvPanelResource, AShapedButtonReadForDesignKeepsItsFullWindow) {
+    PublishZvButton();
+    const std::string text = "object frm: TPanelForm\n  object btn: ZvButton\n"
+                             "    Transparent = True\n    Appearance.RaisedBmp.Data = " +
+                             HexPicture(12, 8, clRed) +
+                             "\n    TransparentColor = clRed\n  end\nend\n";
+    for (FormReadMode mode : {FormReadMode::Run, FormReadMode::Design}) {
+        bool design = mode == FormReadMode::Design;
+        {
+            TPanelForm form(nullptr);
+            ReadFormResource(form, TPanelForm::Published(), std::string_view(text), mode);
+            ASSERT_NE(form.btn, nullptr);
+            EXPECT_EQ(ShapeOf(*form.btn, 5, 5).kind == ERROR, design)
+                << (design ? "no region on the design surface" : "shaped when run");
         }
         MessageLoop::Instance().Reset();
     }
