@@ -6,6 +6,7 @@
 #include "ResourcePicture.h"
 #include "SkinnedForm.h"
 #include "package/ZvButton.h"
+#include "package/ZvCheckBox.h"
 #include "package/ZvComponents.h"
 #include "platform/binding/ClassRegistry.h"
 #include "platform/binding/ComponentPalette.h"
@@ -70,6 +71,18 @@ TEST_F(ZvPanelTest, AtDesignTimeTheValueItHasDoesNothing) {
     SetWindowRgn(panel->Handle(), CreateRectRgn(0, 0, 8, 8), TRUE);
     panel->SetDesignTimeVisible(false);
     EXPECT_TRUE(ShapeOf(*panel, 5, 5).contains) << "the region set in between stays";
+}
+
+TEST_F(ZvPanelTest, AtDesignTimeAHiddenPanelLetsTheMouseReachTheControlBeneath) {
+    form->SetDesigning(true);
+    auto* beneath = Place<ZvCheckBox>(20, 20);
+    beneath->SetStateBitmap(Picture(10, 10, clRed).get(), 0);
+    ZvPanel* panel = PlacePanel();
+    pointer->Click(PointerButton::Left, 25, 25);
+    EXPECT_EQ(beneath->GetState(), cbUnchecked) << "the panel takes the click";
+    panel->SetDesignTimeVisible(false);
+    pointer->Click(PointerButton::Left, 25, 25);
+    EXPECT_EQ(beneath->GetState(), cbChecked);
 }
 
 class TPanelForm : public TForm {
