@@ -55,7 +55,7 @@ void TGalleryForm::FormCreate(TObject*) {
     ledFloat->SetValue(3.14159);
     ledZeroLeading->SetValue(42);
     ledKeepRatio->SetValue(1234);
-    ledTransparent->SetValue(88.8);
+    ledTransparent->SetValue(12.5);
     ledTemperature->SetValue(21);
     ShowNow();
 }

@@ -139,7 +139,7 @@ object GalleryForm: TGalleryForm
     Width = 104
     Height = 14
     AutoSize = False
-    Caption = 'clicks disabled'
+    Caption = 'ClicksDisabled'
     Font.Color = $00A8A8A8
     Font.Height = -11
     Font.Name = 'Arial'
@@ -298,7 +298,7 @@ object GalleryForm: TGalleryForm
     Width = 104
     Height = 14
     AutoSize = False
-    Caption = 'clicks disabled'
+    Caption = 'ClicksDisabled'
     Font.Color = $00A8A8A8
     Font.Height = -11
     Font.Name = 'Arial'

@@ -1,0 +1,129 @@
+// The gallery's form as its program reads it, driven on the headless window system: what each
+// click writes on the event stream, and the program's list of its controls.
+
+#include "package/ZvButton.h"
+#include "package/ZvButtonTx.h"
+#include "package/ZvNumLed.h"
+#include "platform/application/TApplication.h"
+#include "platform/backend/headless/HeadlessInput.h"
+#include "platform/controls/TImage.h"
+#include "platform/window/MessageLoop.h"
+#include "tools/gallery/TGalleryForm.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include <sys/wait.h>
+
+namespace {
+
+class GalleryForm : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PublishGalleryClasses();
+        application = std::make_unique<TApplication>(nullptr);
+        application->CreateForm(form);
+        form->SetEventStream(events);
+        form->Show();
+        MessageLoop::Instance().ProcessMessages();
+        pointer = std::make_unique<HeadlessPointer>(form->Handle());
+    }
+    void TearDown() override {
+        pointer.reset();
+        application.reset();
+        MessageLoop::Instance().Reset();
+    }
+
+    // A click at the centre of the control, then the lines it wrote.
+    std::string ClickOn(const TControl& control) {
+        events.str("");
+        int x = control.Left() + control.Width() / 2, y = control.Top() + control.Height() / 2;
+        for (const TWinControl* p = control.Parent(); p != form; p = p->Parent()) {
+            x += p->Left();
+            y += p->Top();
+        }
+        pointer->Click(PointerButton::Left, x, y);
+        MessageLoop::Instance().ProcessMessages();
+        return events.str();
+    }
+
+    std::unique_ptr<TApplication> application;
+    std::ostringstream events;
+    // The application owns it, as the program's.
+    TGalleryForm* form = nullptr;
+    std::unique_ptr<HeadlessPointer> pointer;
+};
+
+TEST_F(GalleryForm, EachEnabledButtonWritesItsClickWithTheModalResult) {
+    EXPECT_EQ(ClickOn(*form->btnOk), "btnOk OnClick ModalResult=1\n");
+    EXPECT_EQ(ClickOn(*form->btnCancel), "btnCancel OnClick ModalResult=2\n");
+    EXPECT_EQ(ClickOn(*form->btnPlay), "btnPlay OnClick ModalResult=1\n");
+    // Without the pressed look, still a button that clicks.
+    EXPECT_EQ(ClickOn(*form->btnNoClicks), "btnNoClicks OnClick ModalResult=4\n");
+}
+
+TEST_F(GalleryForm, DisabledButtonsWriteNothing) {
+    EXPECT_EQ(ClickOn(*form->btnDisabled), "");
+    EXPECT_EQ(ClickOn(*form->btnPlayDisabled), "");
+}
+
+TEST_F(GalleryForm, TheRoundButtonsCornersAreNotTheButton) {
+    ZvButton& play = *form->btnPlay;
+    events.str("");
+    pointer->Click(PointerButton::Left, play.Left() + 1, play.Top() + 1);
+    MessageLoop::Instance().ProcessMessages();
+    EXPECT_EQ(events.str(), "");
+}
+
+TEST_F(GalleryForm, DisplaysWriteTheirClicksWithTheNumberTheyShow) {
+    EXPECT_EQ(ClickOn(*form->ledFloat), "ledFloat OnClick Value=3.14159\n");
+    EXPECT_EQ(ClickOn(*form->ledTime), "ledTime OnClick\n");
+    EXPECT_EQ(ClickOn(*form->ledTransparent), "ledTransparent OnClick Value=12.5\n");
+}
+
+TEST_F(GalleryForm, TheKeepRatioDisplayIsNarrowerThanItsFrame) {
+    const ZvNumLed& display = *form->ledKeepRatio;
+    EXPECT_LT(display.Width(), form->imgFrame->Width() - 20);
+    EXPECT_EQ(display.Height(), 40);
+}
+
+// The program's own output, run on the headless window system.
+std::string RunGallery(const std::string& arguments, int& exitCode) {
+    const std::string command =
+        "HUSHWAVE_BACKEND=headless timeout 20 " + std::string(HUSHWAVE_GALLERY) + " " + arguments;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buffer;
+    while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) {
+        out.append(buffer.data(), n);
+    }
+    exitCode = WEXITSTATUS(pclose(pipe));
+    return out;
+}
+
+TEST(GalleryProgram, ListsEveryControlWithItsClassAndBoundsAndEnds) {
+    int exitCode = -1;
+    const std::string list = RunGallery("--list", exitCode);
+    EXPECT_EQ(exitCode, 0);
+    for (const char* line :
+         {"btnPlay ZvButton 48 36 40 40\n", "btnPlayDisabled ZvButton 288 36 40 40\n",
+          "btnOk ZvButtonTx 16 130 104 30\n", "btnDisabled ZvButtonTx 256 130 104 30\n",
+          "ledFloat ZvNumLed 16 214 132 40\n", "ledTemperature ZvNumLed 356 282 108 40\n",
+          "imgBackdrop TImage 304 344 160 44\n"}) {
+        EXPECT_NE(list.find(line), std::string::npos) << line << "in\n" << list;
+    }
+    EXPECT_EQ(list.find("tmrClock"), std::string::npos) << "a timer has no bounds";
+}
+
+TEST(GalleryProgram, RefusesAnUnknownOption) {
+    int exitCode = -1;
+    EXPECT_EQ(RunGallery("--bogus 2>/dev/null", exitCode), "");
+    EXPECT_EQ(exitCode, 2);
+}
+
+} // namespace
