@@ -60,10 +60,13 @@ protected:
 };
 
 TEST_F(GalleryForm, EachEnabledButtonWritesItsClickWithTheModalResult) {
-    EXPECT_EQ(ClickOn(*form->btnOk), "btnOk OnClick ModalResult=1\n");
-    EXPECT_EQ(ClickOn(*form->btnCancel), "btnCancel OnClick ModalResult=2\n");
-    EXPECT_EQ(ClickOn(*form->btnPlay), "btnPlay OnClick ModalResult=1\n");
-    // Without the pressed look, still a button that clicks.
+    // A press takes the focus from the button that had it, before the click.
+    EXPECT_EQ(ClickOn(*form->btnOk), "btnOk OnEnter\nbtnOk OnClick ModalResult=1\n");
+    EXPECT_EQ(ClickOn(*form->btnCancel),
+              "btnOk OnExit\nbtnCancel OnEnter\nbtnCancel OnClick ModalResult=2\n");
+    EXPECT_EQ(ClickOn(*form->btnPlay),
+              "btnCancel OnExit\nbtnPlay OnEnter\nbtnPlay OnClick ModalResult=1\n");
+    // Without a press there is no focus to take, and still a click.
     EXPECT_EQ(ClickOn(*form->btnNoClicks), "btnNoClicks OnClick ModalResult=4\n");
 }
 

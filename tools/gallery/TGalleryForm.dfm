@@ -37,6 +37,7 @@ object GalleryForm: TGalleryForm
     TransparentColor = clFuchsia
     ModalResult = 1
     TabOrder = 0
+    TabStop = True
     OnClick = ButtonClick
     OnEnter = ButtonEnter
     OnExit = ButtonExit
@@ -54,6 +55,7 @@ object GalleryForm: TGalleryForm
     TransparentColor = clFuchsia
     ModalResult = 2
     TabOrder = 1
+    TabStop = True
     ShowMouseOver = False
     OnClick = ButtonClick
     OnEnter = ButtonEnter
@@ -72,6 +74,7 @@ object GalleryForm: TGalleryForm
     TransparentColor = clFuchsia
     ModalResult = 3
     TabOrder = 2
+    TabStop = True
     Enabled = False
     OnClick = ButtonClick
     OnEnter = ButtonEnter
@@ -90,6 +93,7 @@ object GalleryForm: TGalleryForm
     TransparentColor = clFuchsia
     ModalResult = 4
     TabOrder = 3
+    TabStop = True
     OnClick = ButtonClick
     OnEnter = ButtonEnter
     OnExit = ButtonExit
@@ -178,6 +182,7 @@ object GalleryForm: TGalleryForm
     FontColors.Disabled = $00606060
     ModalResult = 1
     TabOrder = 4
+    TabStop = True
     OnClick = ButtonClick
     OnEnter = ButtonEnter
     OnExit = ButtonExit
@@ -201,6 +206,7 @@ object GalleryForm: TGalleryForm
     FontColors.Disabled = $00606060
     ModalResult = 2
     TabOrder = 5
+    TabStop = True
     ShowMouseOver = False
     OnClick = ButtonClick
     OnEnter = ButtonEnter
@@ -225,6 +231,7 @@ object GalleryForm: TGalleryForm
     FontColors.Disabled = $00606060
     ModalResult = 3
     TabOrder = 6
+    TabStop = True
     Enabled = False
     OnClick = ButtonClick
     OnEnter = ButtonEnter
@@ -249,6 +256,7 @@ object GalleryForm: TGalleryForm
     FontColors.Disabled = $00606060
     ModalResult = 4
     TabOrder = 7
+    TabStop = True
     OnClick = ButtonClick
     OnEnter = ButtonEnter
     OnExit = ButtonExit
