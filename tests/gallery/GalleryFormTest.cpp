@@ -7,6 +7,8 @@
 #include "platform/application/TApplication.h"
 #include "platform/backend/headless/HeadlessInput.h"
 #include "platform/controls/TImage.h"
+#include "platform/core/DateTime.h"
+#include "platform/kernel/Clock.h"
 #include "platform/window/MessageLoop.h"
 #include "tools/gallery/TGalleryForm.h"
 
@@ -14,6 +16,7 @@
 
 #include <array>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -25,6 +28,15 @@ namespace {
 class GalleryForm : public ::testing::Test {
 protected:
     void SetUp() override {
+        std::tm newYearsEve{};
+        newYearsEve.tm_year = 2026 - 1900;
+        newYearsEve.tm_mon = 11;
+        newYearsEve.tm_mday = 31;
+        newYearsEve.tm_hour = 23;
+        newYearsEve.tm_min = 59;
+        newYearsEve.tm_sec = 30;
+        clock.SetLocalTime(newYearsEve);
+        SetClock(&clock);
         PublishGalleryClasses();
         application = std::make_unique<TApplication>(nullptr);
         application->CreateForm(form);
@@ -37,6 +49,7 @@ protected:
         pointer.reset();
         application.reset();
         MessageLoop::Instance().Reset();
+        SetClock(nullptr);
     }
 
     // A click at the centre of the control, then the lines it wrote.
@@ -52,6 +65,7 @@ protected:
         return events.str();
     }
 
+    VirtualClock clock;
     std::unique_ptr<TApplication> application;
     std::ostringstream events;
     // The application owns it, as the program's.
@@ -87,6 +101,24 @@ TEST_F(GalleryForm, DisplaysWriteTheirClicksWithTheNumberTheyShow) {
     EXPECT_EQ(ClickOn(*form->ledFloat), "ledFloat OnClick Value=3.14159\n");
     EXPECT_EQ(ClickOn(*form->ledTime), "ledTime OnClick\n");
     EXPECT_EQ(ClickOn(*form->ledTransparent), "ledTransparent OnClick Value=12.5\n");
+}
+
+TEST_F(GalleryForm, TheTimeAndTheDateFollowTheClockEverySecond) {
+    double time = 0, date = 0;
+    ASSERT_TRUE(form->ledTime->GetValue(time));
+    EXPECT_EQ(time, double(Now()));
+    // Past midnight: the next day and hour 0.
+    for (int second = 0; second < 31; ++second) {
+        clock.Advance(1000);
+        MessageLoop::Instance().ProcessMessages();
+    }
+    ASSERT_TRUE(form->ledTime->GetValue(time));
+    ASSERT_TRUE(form->ledDate->GetValue(date));
+    EXPECT_EQ(time, double(Now()));
+    EXPECT_EQ(date, double(Now()));
+    uint16_t year = 0, month = 0, day = 0;
+    DecodeDate(date, year, month, day);
+    EXPECT_EQ(year * 10000 + month * 100 + day, 20270101);
 }
 
 TEST_F(GalleryForm, TheKeepRatioDisplayIsNarrowerThanItsFrame) {
