@@ -3,9 +3,11 @@
 // server without an XEmbed tray.
 
 #include "tests/backend-qt/ChildProcess.h"
+#include "tests/backend-qt/XProbe.h"
 #include "tests/backend-qt/Xvfb.h"
 #include "tests/gui/Eventually.h"
 #include "tests/gui/HushwaveRun.h"
+#include "tests/gui/OtherClientWindow.h"
 
 #include "tests/SkipOrFail.h"
 
@@ -96,6 +98,11 @@ protected:
         m_server.reset();
         std::error_code ignored;
         fs::remove(m_report, ignored);
+        fs::remove(m_report.string() + ".commands", ignored);
+    }
+
+    void Command(const std::string& line) const {
+        std::ofstream(m_report.string() + ".commands", std::ios::app) << line << "\n";
     }
 
     bool Reported(const std::string& line) const {
@@ -118,6 +125,32 @@ TEST_F(StatusNotifierTest, IconRegistersWithTheWatcherAndItsTooltipCarriesTheRea
         10000))
         << Contents(m_report);
     EXPECT_EQ(run.Send("quit"), 0);
+    EXPECT_EQ(run.WaitForExit(10000), 0);
+}
+
+// The host shows the item's menu itself, and its primary click is the only click it has: it
+// brings the window back to the front with the focus, as a double click does on an XEmbed tray.
+TEST_F(StatusNotifierTest, MenuOffersRestoreAndCloseAndActivationRestoresTheWindow) {
+    HushwaveRun run(HUSHWAVE_SIM_STAGE, "0 0xA 0x08\n");
+    ASSERT_TRUE(Eventually([&] { return Reported("\nmenu Restore|Close\n"); }, 10000))
+        << Contents(m_report);
+    XProbe x;
+    uint32_t window = 0;
+    ASSERT_TRUE(Eventually(
+        [&] {
+            window = x.FindWindow("frmMain");
+            return window != 0 && x.IsViewable(window);
+        },
+        10000));
+    // Another program's window over it takes the focus.
+    const RECT area = x.ScreenRect(window);
+    OtherClientWindow other(RECT{area.left - 10, area.top - 10, area.right + 10, area.bottom + 10},
+                            0xC03030);
+    ASSERT_TRUE(Eventually([&] { return other.FocusedWindow() == other.Id(); }, 5000));
+    Command("activate");
+    EXPECT_TRUE(Eventually([&] { return other.FocusedWindow() == window; }, 5000))
+        << "the window did not come back with the focus";
+    Command("click Close");
     EXPECT_EQ(run.WaitForExit(10000), 0);
 }
 

@@ -1,7 +1,9 @@
 // Draws the main window's skin and writes its pictures as 24-bit BMP files, and on request a
-// preview of the window and the program's icons for the desktop (<icon folder>/<N>x<N>/):
-//   hushwave-skin <folder> [--preview <png file>] [--icons <icon folder>]
+// preview of the window, the program's icons for the desktop (<icon folder>/<N>x<N>/) and the
+// component gallery's pictures:
+//   hushwave-skin <folder> [--preview <png file>] [--icons <icon folder>] [--gallery <folder>]
 
+#include "tools/skin/GalleryPictures.h"
 #include "tools/skin/SkinPictures.h"
 #include "tools/skin/SkinPreview.h"
 #include "tools/skin/TrayIcon.h"
@@ -38,8 +40,8 @@ void WriteIcons(const std::filesystem::path& folder) {
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: hushwave-skin <folder> [--preview <png file>] [--icons <folder>]\n");
+    std::fprintf(stderr, "usage: hushwave-skin <folder> [--preview <png file>] [--icons <folder>] "
+                         "[--gallery <folder>]\n");
     return 2;
 }
 
@@ -51,12 +53,15 @@ int main(int argc, char** argv) {
     }
     std::string preview;
     std::string icons;
+    std::string gallery;
     for (int i = 2; i < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--preview") {
             preview = argv[i + 1];
         } else if (option == "--icons") {
             icons = argv[i + 1];
+        } else if (option == "--gallery") {
+            gallery = argv[i + 1];
         } else {
             return Usage();
         }
@@ -73,6 +78,12 @@ int main(int argc, char** argv) {
         }
         if (!icons.empty()) {
             WriteIcons(icons);
+        }
+        if (!gallery.empty()) {
+            std::filesystem::create_directories(gallery);
+            for (const SkinPicture& picture : DrawGalleryPictures()) {
+                WriteBmp(std::filesystem::path(gallery) / picture.fileName, picture.pixels);
+            }
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "hushwave-skin: %s\n", e.what());
