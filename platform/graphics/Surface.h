@@ -68,7 +68,12 @@ private:
     public:
         VersionName() = default;
         VersionName(const VersionName&) = default;
-        VersionName& operator=(const VersionName&) = default;
+        // Assigned pixels may go into the buffer this surface already handed out.
+        VersionName& operator=(const VersionName& other) {
+            m_value = other.m_value;
+            m_shared = m_shared || other.m_shared;
+            return *this;
+        }
         VersionName(VersionName&& other) noexcept
             : m_value(std::exchange(other.m_value, 0)), m_shared(other.m_shared) {}
         VersionName& operator=(VersionName&& other) noexcept {
