@@ -56,7 +56,9 @@ void WindowComposer::PaintWindowed(TWinControl& control, POINT origin, const Reg
     }
     if (control.HandleAllocated()) {
         const auto& shape = FindWindow(control.Handle())->GetRegion();
-        if (shape) {
+        if (shape && origin.x == 0 && origin.y == 0) {
+            own = own.Combined(*shape, RegionOperation::Intersect);
+        } else if (shape) {
             Region placed = *shape;
             placed.Offset(origin.x, origin.y);
             own = own.Combined(placed, RegionOperation::Intersect);

@@ -250,7 +250,15 @@ std::optional<TBitmap::DrawRecord> TBitmap::RecordOf(TCanvas* ACanvas, const TRe
 }
 
 bool TBitmap::RepeatsLastDraw(TCanvas* ACanvas, const TRect& Rect) {
-    return FLastDraw && FLastDraw == RecordOf(ACanvas, Rect);
+    if (!FLastDraw) {
+        return false;
+    }
+    // Most often the target changed since; that alone is cheap to tell.
+    DrawingTarget target = ACanvas->Target();
+    if (target.surface == nullptr || target.surface->Version() != FLastDraw->target) {
+        return false;
+    }
+    return FLastDraw == RecordOf(ACanvas, Rect);
 }
 
 void TBitmap::Drawn(TCanvas* ACanvas, const TRect& Rect) {
