@@ -1,8 +1,8 @@
-# hushwave_test(NAME SOURCES... LIBS ... [LABELS label] [TIMEOUT seconds])
+# hushwave_test(NAME SOURCES... LIBS ... [LABELS label] [TIMEOUT seconds] [FIXTURES_REQUIRED ...])
 # A GoogleTest program whose cases are registered with CTest one by one. Every case has a
 # time-out (60 s unless given), so a case that hangs fails instead of holding the run.
 function(hushwave_test name)
-    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS;FIXTURES_REQUIRED" ${ARGN})
     if(NOT T_LABELS)
         set(T_LABELS unit)
     endif()
@@ -20,8 +20,11 @@ function(hushwave_test name)
     # Leaks that libraries from the system make once per process are not the program's. Those
     # libraries have no frame pointers: the slow unwinder finds the calls the suppressions name.
     set(environment "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan-suppressions.txt:fast_unwind_on_malloc=0")
-    gtest_discover_tests(${name} PROPERTIES LABELS "${T_LABELS}" ENVIRONMENT "${environment}"
-        TIMEOUT ${T_TIMEOUT} DISCOVERY_TIMEOUT 60)
+    set(properties LABELS "${T_LABELS}" ENVIRONMENT "${environment}" TIMEOUT ${T_TIMEOUT})
+    if(T_FIXTURES_REQUIRED)
+        list(APPEND properties FIXTURES_REQUIRED "${T_FIXTURES_REQUIRED}")
+    endif()
+    gtest_discover_tests(${name} PROPERTIES ${properties} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # hushwave_fuzz(NAME SOURCE LIBS... CORPUS dir)

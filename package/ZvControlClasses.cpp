@@ -1,10 +1,10 @@
 #include "package/ZvControlClasses.h"
 
 #include "package/ZvControl.h"
+#include "package/ZvCustomControl.h"
 #include "package/ZvFourStateAppearance.h"
 #include "package/ZvFourStateFontColor.h"
 #include "package/ZvThreeStateFontColor.h"
-#include "platform/binding/ClassRegistry.h"
 #include "platform/graphics/TBitmap.h"
 
 #include <memory>
@@ -25,6 +25,9 @@ auto BitmapData(BitmapGetter get) {
 
 void Publish(ClassRegistry& r) {
     r.RegisterBase<ZvControl>("ZvControl", "TWinControl");
+    r.RegisterBase<ZvCustomControl>("ZvCustomControl", "ZvControl")
+        .Color("TransparentColor", &ZvCustomControl::SetTransparentColor)
+        .Boolean("Transparent", &ZvCustomControl::SetTransparent);
 
     r.RegisterBase<ZvCtrlAppearance>("ZvCtrlAppearance");
     r.RegisterBase<ZvFourStateAppearance>("ZvFourStateAppearance", "ZvCtrlAppearance")

@@ -1,5 +1,6 @@
 #include "platform/backend/SelectWindowSystem.h"
 
+#include "platform/backend/XWaylandPreference.h"
 #include "platform/backend/headless/HeadlessWindowSystem.h"
 
 #include "platform/window/Window.h"
@@ -53,6 +54,7 @@ bool InstallWindowSystemFromEnvironment([[maybe_unused]] int& argc, [[maybe_unus
     std::string name = requested != nullptr ? requested : "";
 #ifdef HUSHWAVE_HAVE_QT
     if (name == "qt" || (name.empty() && DisplayPresent())) {
+        PreferXWayland();
         if (!QtDisplayOpens()) {
             return false;
         }

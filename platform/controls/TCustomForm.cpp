@@ -140,6 +140,14 @@ void TCustomForm::Dispatch(TMessage& Message) {
         // The window procedure that delivered this touches nothing of the form afterwards.
         Free(this);
         break;
+    case WM_SHOWWINDOW:
+        // A form shown by a window call (SetWindowPos, ShowWindow) is placed as one shown by
+        // setting Visible.
+        if (Message.WParam != 0) {
+            PlaceOnFirstShow();
+        }
+        TWinControl::Dispatch(Message);
+        break;
     case WM_NCLBUTTONDOWN:
         if (Message.WParam == HTCAPTION) {
             CurrentWindowSystem().StartSystemMove(*FindWindow(Handle()));

@@ -14,17 +14,22 @@ void TPopupMenu::Popup(int X, int Y) {
     if (OnPopup) {
         OnPopup(this);
     }
+    EntryChosen(CurrentWindowSystem().TrackPopupMenu(Entries(), POINT{X, Y}));
+}
+
+std::vector<PopupMenuEntry> TPopupMenu::Entries() const {
     std::vector<PopupMenuEntry> entries;
     for (int i = 0; i < FItems->Count(); ++i) {
         const TMenuItem* item = FItems->Items(i);
         entries.push_back(
             PopupMenuEntry{item->Caption(), item->Enabled(), item->Visible(), item->Checked()});
     }
-    int chosen = CurrentWindowSystem().TrackPopupMenu(entries, POINT{X, Y});
-    // The items may have changed while the menu was up; a choice that no longer names one is
-    // dropped.
-    if (chosen >= 0 && chosen < FItems->Count()) {
-        TMenuItem* item = FItems->Items(chosen);
+    return entries;
+}
+
+void TPopupMenu::EntryChosen(int Index) {
+    if (Index >= 0 && Index < FItems->Count()) {
+        TMenuItem* item = FItems->Items(Index);
         if (item->Visible()) {
             item->Click();
         }

@@ -5,8 +5,10 @@
 #include "platform/controls/TMenuItem.h"
 #include "platform/core/Events.h"
 #include "platform/core/TComponent.h"
+#include "platform/window/TrayIconHost.h"
 
 #include <memory>
+#include <vector>
 
 class TPopupMenu : public TComponent {
 public:
@@ -20,6 +22,13 @@ public:
 
     // Screen coordinates. Fires OnPopup before the menu is shown.
     virtual void Popup(int X, int Y);
+
+    // The entries as a window system shows them, one per item, in order.
+    std::vector<PopupMenuEntry> Entries() const;
+    // The user picked entry Index of a menu shown with Entries: the item's OnClick fires. The
+    // items may have changed while the menu was up; a choice that no longer names a visible item
+    // is dropped.
+    void EntryChosen(int Index);
 
     TNotifyEvent OnPopup;
 

@@ -89,6 +89,9 @@ void TTrayIcon::UpdateIcon() {
     TrayIconState wanted;
     wanted.visible = true;
     wanted.hint = FHint;
+    if (FPopupMenu != nullptr) {
+        wanted.menu = FPopupMenu->Entries();
+    }
     if (FIcons != nullptr && FIconIndex >= 0 && FIconIndex < FIcons->Count()) {
         TBitmap icon;
         FIcons->GetBitmap(FIconIndex, &icon);
@@ -148,9 +151,16 @@ void TTrayIcon::TrayEventArrived(TrayEvent Event, POINT At) {
     }
 }
 
+void TTrayIcon::TrayMenuEntryChosen(int Index) {
+    if (FPopupMenu != nullptr) {
+        FPopupMenu->EntryChosen(Index);
+    }
+}
+
 void TTrayIcon::ComponentRemoved(TComponent* AComponent) {
     if (AComponent == FPopupMenu) {
         FPopupMenu = nullptr;
+        UpdateIcon();
     }
     if (AComponent == FIcons) {
         FIcons = nullptr;

@@ -41,7 +41,10 @@ public:
     const std::string& Hint() const { return FHint; }
     void SetHint(const std::string& Value);
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TPopupMenu* Value) { FPopupMenu = Value; }
+    void SetPopupMenu(TPopupMenu* Value) {
+        FPopupMenu = Value;
+        UpdateIcon();
+    }
     TTrayMouseAction PopupMenuOn() const { return FPopupMenuOn; }
     void SetPopupMenuOn(TTrayMouseAction Value) { FPopupMenuOn = Value; }
     TTrayMouseAction RestoreOn() const { return FRestoreOn; }
@@ -58,6 +61,7 @@ public:
 
     void Loaded() override;
     void TrayEventArrived(TrayEvent Event, POINT At) override;
+    void TrayMenuEntryChosen(int Index) override;
     void ComponentRemoved(TComponent* AComponent) override;
 
     TNotifyEvent OnRestore;

@@ -1,7 +1,6 @@
 #pragma once
-// Writes a surface as an 8-bit RGB PNG, for snapshots in tests and pictures in the documents.
-// The image data is stored uncompressed inside the zlib stream: simple and exact, at the cost
-// of file size.
+// Writes a surface as an 8-bit RGB PNG through libpng, for snapshots in tests, pictures in the
+// documents and the desktop icons.
 
 #include "platform/graphics/Surface.h"
 
@@ -9,6 +8,12 @@
 #include <string>
 #include <vector>
 
+// Throws std::runtime_error with libpng's reason when the picture cannot be encoded.
 std::vector<uint8_t> EncodePng(const Surface& surface);
 // Throws EFCreateError when the file cannot be written.
 void SavePng(const Surface& surface, const std::string& path);
+
+// The same as 8-bit RGBA, the alpha taken from each pixel's otherwise unused high byte
+// (0 transparent, 255 opaque).
+std::vector<uint8_t> EncodePngWithAlpha(const Surface& surface);
+void SavePngWithAlpha(const Surface& surface, const std::string& path);

@@ -13,12 +13,15 @@ struct PopupMenuEntry {
     bool enabled = true;
     bool visible = true;
     bool checked = false;
+    friend bool operator==(const PopupMenuEntry&, const PopupMenuEntry&) = default;
 };
 
 struct TrayIconState {
     bool visible = false;
     Surface icon; // 16 x 16
     std::string hint;
+    // The icon's menu, for a tray host that shows menus itself instead of reporting clicks.
+    std::vector<PopupMenuEntry> menu;
     friend bool operator==(const TrayIconState&, const TrayIconState&) = default;
 };
 
@@ -29,4 +32,6 @@ public:
     virtual ~TrayIconClient();
     // `at` is the pointer's screen position.
     virtual void TrayEventArrived(TrayEvent event, POINT at) = 0;
+    // The user picked entry `index` of the state's menu in a menu the tray host showed.
+    virtual void TrayMenuEntryChosen(int index) = 0;
 };

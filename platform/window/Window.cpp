@@ -77,10 +77,14 @@ void Window::SetVisible(bool visible) {
         return;
     }
     m_visible = visible;
-    CurrentWindowSystem().WindowChanged(*this, WindowChange::Visibility);
-    // The procedure may destroy the window.
+    // As on Windows, the procedure hears of the change before the screen shows it, so a form
+    // shown for the first time is placed before it appears. The procedure may destroy the window.
     HWND handle = m_handle;
     Deliver(WM_SHOWWINDOW, visible ? TRUE : FALSE, 0);
+    if (FindWindow(handle) != this) {
+        return;
+    }
+    CurrentWindowSystem().WindowChanged(*this, WindowChange::Visibility);
     // A hidden window is no longer the active one.
     if (!visible) {
         ClearForegroundWindowRecord(handle);

@@ -24,6 +24,7 @@ struct Click {
 class RecordingClient final : public TrayIconClient {
 public:
     void TrayEventArrived(TrayEvent event, POINT at) override { clicks.push_back({event, at}); }
+    void TrayMenuEntryChosen(int) override {}
     std::vector<Click> clicks;
 };
 

@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <stdexcept>
 #include <utility>
 
 TEST(Surface, PixelsAreRedGreenBlueFromTheHighByteDownAndBlueFirstInMemory) {
@@ -72,7 +73,7 @@ TEST(PngWriter, ImageMagickReadsBackTheSamePixels) {
     if (!ImageMagickAvailable()) {
         SKIP_OR_FAIL("ImageMagick is not installed");
     }
-    Surface s(300, 260); // more than one stored block of image data
+    Surface s(300, 260);
     for (int y = 0; y < s.Height(); ++y) {
         for (int x = 0; x < s.Width(); ++x) {
             s.SetPixel(x, y, PixelFromRgb(uint8_t(x), uint8_t(y), uint8_t(x ^ y)));
@@ -84,4 +85,20 @@ TEST(PngWriter, ImageMagickReadsBackTheSamePixels) {
     std::filesystem::remove(path);
     ASSERT_TRUE(decoded);
     EXPECT_EQ(*decoded, s);
+}
+
+TEST(PngWriter, CompressesAFlatPicture) {
+    Surface s(490, 218);
+    s.Fill(PixelFromRgb(0x20, 0x40, 0x60));
+    EXPECT_LT(EncodePng(s).size(), 2000u) << "320 KB of pixels";
+}
+
+TEST(PngWriter, RefusesAnEmptySurfaceWithLibpngsReason) {
+    try {
+        EncodePng(Surface());
+        FAIL() << "an empty surface was encoded";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("cannot encode PNG: "), std::string::npos);
+        EXPECT_GT(std::string(e.what()).size(), std::string("cannot encode PNG: ").size());
+    }
 }

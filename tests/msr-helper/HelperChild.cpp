@@ -105,6 +105,27 @@ std::string HelperChild::Errors() const {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+namespace {
+
+// A process may end between the listing of /proc and the read of its file: its file then
+// reads as empty instead of failing the read.
+std::string ReadProcFile(const std::filesystem::path& path) {
+    std::string text;
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return text;
+    }
+    char buffer[512];
+    ssize_t got;
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) {
+        text.append(buffer, size_t(got));
+    }
+    ::close(fd);
+    return got < 0 ? std::string() : text;
+}
+
+} // namespace
+
 std::vector<pid_t> HelperChildren() {
     std::vector<pid_t> children;
     for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
@@ -113,8 +134,7 @@ std::vector<pid_t> HelperChildren() {
             continue;
         }
         // "pid (comm) state ppid ...": the name may hold spaces, so read from the last ')'.
-        std::ifstream in(entry.path() / "stat");
-        std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string stat = ReadProcFile(entry.path() / "stat");
         const size_t open = stat.find('('), close = stat.rfind(')');
         if (open == std::string::npos || close == std::string::npos ||
             stat.substr(open + 1, close - open - 1) != "hushwave-msr") {

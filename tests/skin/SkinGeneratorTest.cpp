@@ -1,10 +1,11 @@
 // Runs the skin generator into a fresh folder and checks what the main window relies on: the
 // pictures' names and sizes, the outline rule of the background, and that the pictures the
-// window draws over the background fit it without a seam.
+// window draws over the background fit it without a seam; and the desktop icons beside them.
 
 #include "platform/graphics/BmpCodec.h"
 
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -50,8 +51,8 @@ protected:
         s_folder = fs::temp_directory_path() /
                    ("hushwave-skin-test-" + std::to_string(std::random_device{}()));
         fs::remove_all(s_folder);
-        const std::string command =
-            std::string(HUSHWAVE_SKIN_GENERATOR) + " '" + s_folder.string() + "'";
+        const std::string command = std::string(HUSHWAVE_SKIN_GENERATOR) + " '" +
+                                    s_folder.string() + "' --icons '" + IconFolder().string() + "'";
         s_exitCode = std::system(command.c_str());
         if (s_exitCode != 0) {
             return;
@@ -64,6 +65,7 @@ protected:
     }
     static void TearDownTestSuite() {
         fs::remove_all(s_folder);
+        fs::remove_all(IconFolder());
         s_pictures.clear();
     }
 
@@ -78,6 +80,8 @@ protected:
         }
         return found->second.pixels;
     }
+
+    static fs::path IconFolder() { return s_folder.string() + "-icons"; }
 
     static inline fs::path s_folder;
     static inline int s_exitCode = -1;
@@ -248,6 +252,72 @@ TEST_F(SkinGeneratorTest, OpaquePicturesShareTheGroundOfTheFaceAroundThem) {
             SCOPED_TRACE(std::string(stem) + look);
             EXPECT_EQ(button.Pixel(0, 0), face.Pixel(place.left, place.top));
             EXPECT_EQ(button.Pixel(15, 15), face.Pixel(place.left + 15, place.top + 15));
+        }
+    }
+}
+
+// One icon read back as 8-bit RGBA through libpng.
+struct RgbaPicture {
+    int width = 0, height = 0;
+    std::vector<uint8_t> bytes;
+    const uint8_t* At(int x, int y) const { return &bytes[size_t(y * width + x) * 4]; }
+};
+
+RgbaPicture ReadRgba(const fs::path& path) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    RgbaPicture picture;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        ADD_FAILURE() << path << ": " << image.message;
+        return picture;
+    }
+    image.format = PNG_FORMAT_RGBA;
+    picture.bytes.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, picture.bytes.data(), 0, nullptr)) {
+        ADD_FAILURE() << path << ": " << image.message;
+        return picture;
+    }
+    picture.width = int(image.width);
+    picture.height = int(image.height);
+    return picture;
+}
+
+// Each icon is the lit gauge drawn at its own size: see-through outside its rounded corners,
+// the white hub at the gauge's centre and the ring's lime start at the same place whatever the
+// size; at 16 pixels its opaque pixels are the tray's lit icon.
+TEST_F(SkinGeneratorTest, IconsDrawTheLitGaugeAtEachSizeWithSeeThroughCorners) {
+    const Surface& tray = Picture("tray_icons.bmp");
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        SCOPED_TRACE(name);
+        const RgbaPicture icon = ReadRgba(IconFolder() / name / "hushwave.png");
+        ASSERT_EQ(icon.width, size);
+        ASSERT_EQ(icon.height, size);
+        const double unit = size / 16.0;
+        for (const auto& [x, y] :
+             {std::pair{0, 0}, {size - 1, 0}, {0, size - 1}, {size - 1, size - 1}}) {
+            EXPECT_LT(icon.At(x, y)[3], 64) << "corner " << x << ", " << y;
+        }
+        const uint8_t* hub = icon.At(int(8 * unit), int(8.6 * unit));
+        EXPECT_EQ(std::vector<uint8_t>(hub, hub + 4), (std::vector<uint8_t>{255, 255, 255, 255}));
+        // The middle of the ring's first wedge, at the lower left, 5.5 units from the centre.
+        const uint8_t* lime = icon.At(int((8 - 4.76) * unit), int((8.6 + 2.75) * unit));
+        EXPECT_EQ(lime[3], 255);
+        EXPECT_GT(lime[1], 200);
+        EXPECT_LT(lime[2], 100);
+        if (size == 16) {
+            int opaque = 0;
+            for (int y = 0; y < 16; ++y) {
+                for (int x = 0; x < 16; ++x) {
+                    const uint8_t* p = icon.At(x, y);
+                    if (p[3] == 255) {
+                        ++opaque;
+                        EXPECT_EQ(PixelFromRgb(p[0], p[1], p[2]), tray.Pixel(16 + x, y))
+                            << x << ", " << y;
+                    }
+                }
+            }
+            EXPECT_GT(opaque, 200);
         }
     }
 }

@@ -5,3 +5,7 @@
 #include "platform/graphics/Surface.h"
 
 Surface DrawTrayIconStrip();
+
+// The program's icon for menus and launchers at size x size pixels: the lit gauge drawn at that
+// size, with its alpha (0 transparent, 255 opaque) in each pixel's high byte.
+Surface DrawAppIcon(int size);

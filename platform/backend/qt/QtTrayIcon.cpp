@@ -2,12 +2,14 @@
 
 #include "platform/backend/qt/SurfaceImage.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QWidget>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -42,6 +44,50 @@ void QtTrayIcon::Update(const TrayIconState& state) {
         setVisible(state.visible);
     }
     m_state = state;
+    if (OnStatusNotifierHost() && (m_menu == nullptr || state.menu != m_menuEntries)) {
+        UpdateMenu(state.menu);
+    }
+}
+
+bool QtTrayIcon::OnStatusNotifierHost() const {
+    // Qt makes a widget of its own for each icon it puts on an XEmbed tray, and none where a
+    // StatusNotifierItem host shows the icons.
+    if (!isVisible()) {
+        return false;
+    }
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    return std::none_of(widgets.begin(), widgets.end(), [](const QWidget* widget) {
+        return widget->inherits("QSystemTrayIconSys");
+    });
+}
+
+void QtTrayIcon::UpdateMenu(const std::vector<PopupMenuEntry>& entries) {
+    if (m_menu == nullptr) {
+        m_menu = std::make_unique<QMenu>();
+        setContextMenu(m_menu.get());
+    }
+    m_menu->clear();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const PopupMenuEntry& entry = entries[i];
+        if (!entry.visible) {
+            continue;
+        }
+        if (entry.caption == "-") {
+            m_menu->addSeparator();
+            continue;
+        }
+        QAction* action = m_menu->addAction(QString::fromUtf8(entry.caption));
+        action->setEnabled(entry.enabled);
+        action->setCheckable(entry.checked);
+        action->setChecked(entry.checked);
+        const int index = static_cast<int>(i);
+        connect(action, &QAction::triggered, this, [this, index] {
+            if (m_client != nullptr) {
+                m_client->TrayMenuEntryChosen(index);
+            }
+        });
+    }
+    m_menuEntries = entries;
 }
 
 void QtTrayIcon::Detach() {
@@ -90,7 +136,12 @@ void QtTrayIcon::Report(QSystemTrayIcon::ActivationReason reason) {
     }
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        Deliver({TrayEvent::LeftDown, TrayEvent::LeftUp});
+        if (OnStatusNotifierHost()) {
+            Deliver({TrayEvent::LeftDown, TrayEvent::LeftUp, TrayEvent::LeftDoubleClick,
+                     TrayEvent::LeftUp});
+        } else {
+            Deliver({TrayEvent::LeftDown, TrayEvent::LeftUp});
+        }
         break;
     case QSystemTrayIcon::Context:
         Deliver({TrayEvent::RightDown, TrayEvent::RightUp});

@@ -1,0 +1,164 @@
+// The gallery's form as its program reads it, driven on the headless window system: what each
+// click writes on the event stream, and the program's list of its controls.
+
+#include "package/ZvButton.h"
+#include "package/ZvButtonTx.h"
+#include "package/ZvNumLed.h"
+#include "platform/application/TApplication.h"
+#include "platform/backend/headless/HeadlessInput.h"
+#include "platform/controls/TImage.h"
+#include "platform/core/DateTime.h"
+#include "platform/kernel/Clock.h"
+#include "platform/window/MessageLoop.h"
+#include "tools/gallery/TGalleryForm.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include <sys/wait.h>
+
+namespace {
+
+class GalleryForm : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::tm newYearsEve{};
+        newYearsEve.tm_year = 2026 - 1900;
+        newYearsEve.tm_mon = 11;
+        newYearsEve.tm_mday = 31;
+        newYearsEve.tm_hour = 23;
+        newYearsEve.tm_min = 59;
+        newYearsEve.tm_sec = 30;
+        clock.SetLocalTime(newYearsEve);
+        SetClock(&clock);
+        PublishGalleryClasses();
+        application = std::make_unique<TApplication>(nullptr);
+        application->CreateForm(form);
+        form->SetEventStream(events);
+        form->Show();
+        MessageLoop::Instance().ProcessMessages();
+        pointer = std::make_unique<HeadlessPointer>(form->Handle());
+    }
+    void TearDown() override {
+        pointer.reset();
+        application.reset();
+        MessageLoop::Instance().Reset();
+        SetClock(nullptr);
+    }
+
+    // A click at the centre of the control, then the lines it wrote.
+    std::string ClickOn(const TControl& control) {
+        events.str("");
+        int x = control.Left() + control.Width() / 2, y = control.Top() + control.Height() / 2;
+        for (const TWinControl* p = control.Parent(); p != form; p = p->Parent()) {
+            x += p->Left();
+            y += p->Top();
+        }
+        pointer->Click(PointerButton::Left, x, y);
+        MessageLoop::Instance().ProcessMessages();
+        return events.str();
+    }
+
+    VirtualClock clock;
+    std::unique_ptr<TApplication> application;
+    std::ostringstream events;
+    // The application owns it, as the program's.
+    TGalleryForm* form = nullptr;
+    std::unique_ptr<HeadlessPointer> pointer;
+};
+
+TEST_F(GalleryForm, EachEnabledButtonWritesItsClickWithTheModalResult) {
+    // A press takes the focus from the button that had it, before the click.
+    EXPECT_EQ(ClickOn(*form->btnOk), "btnOk OnEnter\nbtnOk OnClick ModalResult=1\n");
+    EXPECT_EQ(ClickOn(*form->btnCancel),
+              "btnOk OnExit\nbtnCancel OnEnter\nbtnCancel OnClick ModalResult=2\n");
+    EXPECT_EQ(ClickOn(*form->btnPlay),
+              "btnCancel OnExit\nbtnPlay OnEnter\nbtnPlay OnClick ModalResult=1\n");
+    // Without a press there is no focus to take, and still a click.
+    EXPECT_EQ(ClickOn(*form->btnNoClicks), "btnNoClicks OnClick ModalResult=4\n");
+}
+
+TEST_F(GalleryForm, DisabledButtonsWriteNothing) {
+    EXPECT_EQ(ClickOn(*form->btnDisabled), "");
+    EXPECT_EQ(ClickOn(*form->btnPlayDisabled), "");
+}
+
+TEST_F(GalleryForm, TheRoundButtonsCornersAreNotTheButton) {
+    ZvButton& play = *form->btnPlay;
+    events.str("");
+    pointer->Click(PointerButton::Left, play.Left() + 1, play.Top() + 1);
+    MessageLoop::Instance().ProcessMessages();
+    EXPECT_EQ(events.str(), "");
+}
+
+TEST_F(GalleryForm, DisplaysWriteTheirClicksWithTheNumberTheyShow) {
+    EXPECT_EQ(ClickOn(*form->ledFloat), "ledFloat OnClick Value=3.14159\n");
+    EXPECT_EQ(ClickOn(*form->ledTime), "ledTime OnClick\n");
+    EXPECT_EQ(ClickOn(*form->ledTransparent), "ledTransparent OnClick Value=12.5\n");
+}
+
+TEST_F(GalleryForm, TheTimeAndTheDateFollowTheClockEverySecond) {
+    double time = 0, date = 0;
+    ASSERT_TRUE(form->ledTime->GetValue(time));
+    EXPECT_EQ(time, double(Now()));
+    // Past midnight: the next day and hour 0.
+    for (int second = 0; second < 31; ++second) {
+        clock.Advance(1000);
+        MessageLoop::Instance().ProcessMessages();
+    }
+    ASSERT_TRUE(form->ledTime->GetValue(time));
+    ASSERT_TRUE(form->ledDate->GetValue(date));
+    EXPECT_EQ(time, double(Now()));
+    EXPECT_EQ(date, double(Now()));
+    uint16_t year = 0, month = 0, day = 0;
+    DecodeDate(date, year, month, day);
+    EXPECT_EQ(year * 10000 + month * 100 + day, 20270101);
+}
+
+TEST_F(GalleryForm, TheKeepRatioDisplayIsNarrowerThanItsFrame) {
+    const ZvNumLed& display = *form->ledKeepRatio;
+    EXPECT_LT(display.Width(), form->imgFrame->Width() - 20);
+    EXPECT_EQ(display.Height(), 40);
+}
+
+// The program's own output, run on the headless window system.
+std::string RunGallery(const std::string& arguments, int& exitCode) {
+    const std::string command =
+        "HUSHWAVE_BACKEND=headless timeout 20 " + std::string(HUSHWAVE_GALLERY) + " " + arguments;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buffer;
+    while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) {
+        out.append(buffer.data(), n);
+    }
+    exitCode = WEXITSTATUS(pclose(pipe));
+    return out;
+}
+
+TEST(GalleryProgram, ListsEveryControlWithItsClassAndBoundsAndEnds) {
+    int exitCode = -1;
+    const std::string list = RunGallery("--list", exitCode);
+    EXPECT_EQ(exitCode, 0);
+    for (const char* line :
+         {"btnPlay ZvButton 48 36 40 40\n", "btnPlayDisabled ZvButton 288 36 40 40\n",
+          "btnOk ZvButtonTx 16 130 104 30\n", "btnDisabled ZvButtonTx 256 130 104 30\n",
+          "ledFloat ZvNumLed 16 214 132 40\n", "ledTemperature ZvNumLed 356 282 108 40\n",
+          "imgBackdrop TImage 304 344 160 44\n"}) {
+        EXPECT_NE(list.find(line), std::string::npos) << line << "in\n" << list;
+    }
+    EXPECT_EQ(list.find("tmrClock"), std::string::npos) << "a timer has no bounds";
+}
+
+TEST(GalleryProgram, RefusesAnUnknownOption) {
+    int exitCode = -1;
+    EXPECT_EQ(RunGallery("--bogus 2>/dev/null", exitCode), "");
+    EXPECT_EQ(exitCode, 2);
+}
+
+} // namespace
