@@ -75,6 +75,16 @@ void BM_ShowEffectPass(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowEffectPass);
 
+// Timer2's redraw of the bar frame onto the window when nothing drew there since its last one.
+void BM_BarFrameRedrawUnchanged(benchmark::State& state) {
+    Program();
+    frmMain->Timer2Timer(nullptr);
+    for (auto _ : state) {
+        frmMain->Timer2Timer(nullptr);
+    }
+}
+BENCHMARK(BM_BarFrameRedrawUnchanged);
+
 // The pixels one pass puts on the window: the 296 x 88 arc frame, 7 digits of 22 x 27,
 // 6 of 9 x 12 and the 79 x 10 voltage bar, copied row by row between two surfaces.
 void BM_PlainCopyOfThePassPixels(benchmark::State& state) {

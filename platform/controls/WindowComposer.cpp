@@ -10,9 +10,21 @@
 
 namespace {
 
+// The part of the clip on the control; most controls lie outside a small area, which the
+// clip's bounds tell without combining regions, and a clip of one rectangle meets the
+// control's in one rectangle.
 Region Confine(const Region& clip, const TControl& control, POINT origin) {
-    Region own(origin.x, origin.y, origin.x + control.Width(), origin.y + control.Height());
-    return clip.Combined(own, RegionOperation::Intersect);
+    const RECT bounds = clip.Bounds();
+    const RECT own{origin.x, origin.y, origin.x + control.Width(), origin.y + control.Height()};
+    const RECT common{std::max(bounds.left, own.left), std::max(bounds.top, own.top),
+                      std::min(bounds.right, own.right), std::min(bounds.bottom, own.bottom)};
+    if (common.left >= common.right || common.top >= common.bottom) {
+        return Region();
+    }
+    if (clip.Complexity() == RegionComplexity::Simple) {
+        return Region(common);
+    }
+    return clip.Combined(Region(own), RegionOperation::Intersect);
 }
 
 } // namespace
@@ -39,9 +51,14 @@ void WindowComposer::Compose(TWinControl& topLevel, Surface& surface, const RECT
 
 void WindowComposer::PaintWindowed(TWinControl& control, POINT origin, const Region& clip) {
     Region own = Confine(clip, control, origin);
+    if (own.IsEmpty()) {
+        return;
+    }
     if (control.HandleAllocated()) {
         const auto& shape = FindWindow(control.Handle())->GetRegion();
-        if (shape) {
+        if (shape && origin.x == 0 && origin.y == 0) {
+            own = own.Combined(*shape, RegionOperation::Intersect);
+        } else if (shape) {
             Region placed = *shape;
             placed.Offset(origin.x, origin.y);
             own = own.Combined(placed, RegionOperation::Intersect);

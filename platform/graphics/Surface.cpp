@@ -1,6 +1,7 @@
 #include "platform/graphics/Surface.h"
 
 #include <algorithm>
+#include <atomic>
 #include <stdexcept>
 
 bool Surface::IsAcceptableSize(long long width, long long height) {
@@ -16,7 +17,19 @@ Surface::Surface(int width, int height, RowOrder order)
     m_pixels.assign(size_t(width) * size_t(height), 0);
 }
 
+uint64_t Surface::VersionName::Get() const {
+    static std::atomic<uint64_t> last{0};
+    if (m_shared) {
+        return 0;
+    }
+    if (m_value == 0) {
+        m_value = last.fetch_add(1, std::memory_order_relaxed) + 1;
+    }
+    return m_value;
+}
+
 void Surface::Fill(uint32_t pixel) {
+    m_version.Drop();
     std::fill(m_pixels.begin(), m_pixels.end(), pixel);
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 enum class RowOrder { TopDown, BottomUp };
@@ -28,15 +29,29 @@ public:
     bool Empty() const { return m_width == 0 || m_height == 0; }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
 
-    uint32_t* Row(int y) { return m_pixels.data() + MemoryRow(y) * size_t(m_width); }
+    uint32_t* Row(int y) {
+        m_version.Drop();
+        return m_pixels.data() + MemoryRow(y) * size_t(m_width);
+    }
     const uint32_t* Row(int y) const { return m_pixels.data() + MemoryRow(y) * size_t(m_width); }
     uint32_t Pixel(int x, int y) const { return Row(y)[x]; }
     void SetPixel(int x, int y, uint32_t pixel) { Row(y)[x] = pixel; }
     void Fill(uint32_t pixel);
 
-    // The pixels in memory order, for code that hands them on as a DIB.
-    uint32_t* Bits() { return m_pixels.data(); }
+    // The pixels in memory order, for code that hands them on as a DIB. Pixels handed out
+    // writable may change unseen at any time, so from then on the surface has no version.
+    uint32_t* Bits() {
+        m_version.Share();
+        return m_pixels.data();
+    }
     const uint32_t* Bits() const { return m_pixels.data(); }
+
+    // A name for the pixels as they stand: two calls answer the same number only when no
+    // non-const accessor was used in between, and surfaces holding the same number hold the
+    // same pixels (a copy shares its original's name until either changes). A row pointer
+    // from Row() is good for writing until the next call. 0, which names nothing, once the
+    // pixels were handed out through the writable Bits().
+    uint64_t Version() const { return m_version.Get(); }
     size_t StrideBytes() const { return size_t(m_width) * 4; }
 
     // Same size and same pixels, whatever the row order.
@@ -47,10 +62,40 @@ private:
         return size_t(m_order == RowOrder::TopDown ? y : m_height - 1 - y);
     }
 
+    // Named on demand from one sequence for all surfaces, so that pixels that changed never
+    // get an earlier name back. A moved-from surface loses its name with its pixels.
+    class VersionName {
+    public:
+        VersionName() = default;
+        VersionName(const VersionName&) = default;
+        // Assigned pixels may go into the buffer this surface already handed out.
+        VersionName& operator=(const VersionName& other) {
+            m_value = other.m_value;
+            m_shared = m_shared || other.m_shared;
+            return *this;
+        }
+        VersionName(VersionName&& other) noexcept
+            : m_value(std::exchange(other.m_value, 0)), m_shared(other.m_shared) {}
+        VersionName& operator=(VersionName&& other) noexcept {
+            m_value = std::exchange(other.m_value, 0);
+            m_shared = other.m_shared;
+            return *this;
+        }
+
+        void Drop() { m_value = 0; }
+        void Share() { m_shared = true; }
+        uint64_t Get() const;
+
+    private:
+        mutable uint64_t m_value = 0;
+        bool m_shared = false;
+    };
+
     int m_width = 0;
     int m_height = 0;
     RowOrder m_order = RowOrder::TopDown;
     std::vector<uint32_t> m_pixels;
+    VersionName m_version;
 };
 
 // A COLORREF (and a TColor holding an RGB value) keeps red in its low byte; a surface pixel

@@ -229,6 +229,42 @@ const uint32_t* TBitmap::PixelRow(int Row) const {
     return image && Row >= 0 && Row < FHeight ? image->pixels.Row(Row) : nullptr;
 }
 
+std::optional<TBitmap::DrawRecord> TBitmap::RecordOf(TCanvas* ACanvas, const TRect& Rect) {
+    GdiBitmap* image = Image();
+    DrawingTarget target = ACanvas->Target();
+    if (image == nullptr || target.surface == nullptr ||
+        (!FTransparent && ACanvas->CopyMode() != cmSrcCopy)) {
+        return std::nullopt;
+    }
+    DrawRecord record{target.surface->Version(),
+                      image->pixels.Version(),
+                      RECT{Rect.left + target.origin.x, Rect.top + target.origin.y,
+                           Rect.right + target.origin.x, Rect.bottom + target.origin.y},
+                      target.clip,
+                      FTransparent,
+                      FTransparent ? PixelFromColorRef(TransparentColor() & 0xFFFFFF) : 0};
+    if (record.target == 0 || record.source == 0) {
+        return std::nullopt;
+    }
+    return record;
+}
+
+bool TBitmap::RepeatsLastDraw(TCanvas* ACanvas, const TRect& Rect) {
+    if (!FLastDraw) {
+        return false;
+    }
+    // Most often the target changed since; that alone is cheap to tell.
+    DrawingTarget target = ACanvas->Target();
+    if (target.surface == nullptr || target.surface->Version() != FLastDraw->target) {
+        return false;
+    }
+    return FLastDraw == RecordOf(ACanvas, Rect);
+}
+
+void TBitmap::Drawn(TCanvas* ACanvas, const TRect& Rect) {
+    FLastDraw = RecordOf(ACanvas, Rect);
+}
+
 void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect) {
     GdiBitmap* image = Image();
     DrawingTarget target = ACanvas->Target();

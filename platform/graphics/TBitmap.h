@@ -11,7 +11,9 @@
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TGraphic.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 class GdiBitmap;
 
@@ -68,9 +70,23 @@ public:
 
 protected:
     void Draw(TCanvas* ACanvas, const TRect& Rect) override;
+    bool RepeatsLastDraw(TCanvas* ACanvas, const TRect& Rect) override;
+    void Drawn(TCanvas* ACanvas, const TRect& Rect) override;
 
 private:
     class TBitmapCanvas;
+    // A drawing that writes the same pixels each time it is repeated (a transparent copy or a
+    // plain one), named by the versions of the pixels it read and left.
+    struct DrawRecord {
+        uint64_t target = 0;
+        uint64_t source = 0;
+        RECT to;
+        RECT clip;
+        bool transparent = false;
+        uint32_t transparentPixel = 0;
+        friend bool operator==(const DrawRecord&, const DrawRecord&) = default;
+    };
+    std::optional<DrawRecord> RecordOf(TCanvas* ACanvas, const TRect& Rect);
 
     GdiBitmap* Image() const;
     void ReplaceImage(HBITMAP Handle);
@@ -85,4 +101,5 @@ private:
     TColor FTransparentColor = clDefault;
     TTransparentMode FTransparentMode = tmAuto;
     std::unique_ptr<TCanvas> FCanvas;
+    std::optional<DrawRecord> FLastDraw;
 };

@@ -149,12 +149,22 @@ void TCanvas::StretchDraw(const TRect& Rect, TGraphic* Graphic) {
 }
 
 void TCanvas::DrawPicture(const TRect& Rect, TGraphic* Graphic) {
+    if (Graphic->RepeatsLastDraw(this, Rect)) {
+        // Not a pixel would change: the events are raised, but nothing is drawn, kept or
+        // presented.
+        TCanvas::Changing();
+        FChangedArea = TRect();
+        TCanvas::Changed();
+        FChangedArea.reset();
+        return;
+    }
     Changing();
     FPictureChangedNothing = false;
     Graphic->Draw(this, Rect);
     FChangedArea = FPictureChangedNothing ? TRect() : Rect;
     Changed();
     FChangedArea.reset();
+    Graphic->Drawn(this, Rect);
 }
 
 TColor TCanvas::Pixels(int X, int Y) {

@@ -38,6 +38,12 @@ protected:
     friend class TCanvas;
     // Draws the picture scaled to the rectangle of the canvas.
     virtual void Draw(TCanvas* ACanvas, const TRect& Rect) = 0;
+    // Whether Draw into the same rectangle of the canvas would write exactly the pixels that
+    // are there: this picture, unchanged, drew there last, and nothing touched the canvas's
+    // pixels since. Told by the canvas after each drawing through Drawn. A kind of picture
+    // that cannot tell answers false.
+    virtual bool RepeatsLastDraw(TCanvas*, const TRect&) { return false; }
+    virtual void Drawn(TCanvas*, const TRect&) {}
     virtual void Changed();
 
     bool FTransparent = false;

@@ -109,6 +109,9 @@ bool MessageLoop::DispatchAllPosted() {
 }
 
 bool MessageLoop::HandleMessage(bool wait) {
+    // Set by a wait that just ended with nothing ready: looking again at once would find
+    // nothing either and only cost a wake-up's second pass over every descriptor.
+    bool justLooked = false;
     for (;;) {
         if (!m_posted.empty()) {
             return DispatchPosted();
@@ -116,7 +119,7 @@ bool MessageLoop::HandleMessage(bool wait) {
         if (std::optional<UINT_PTR> due = EarliestDueTimer()) {
             // A timer fires only when no other input waits: what arrived meanwhile goes first,
             // so a handler as slow as its interval cannot keep input out.
-            if (WaitForEvents(0)) {
+            if (!justLooked && WaitForEvents(0)) {
                 return true;
             }
             if (!m_posted.empty()) {
@@ -131,6 +134,7 @@ bool MessageLoop::HandleMessage(bool wait) {
         if (WaitForEvents(timeout) || !wait || timeout < 0) {
             return true;
         }
+        justLooked = true;
     }
 }
 

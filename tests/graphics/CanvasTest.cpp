@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 // A white bitmap whose canvas has a black pen and a red brush; pictures show '.' for white,
@@ -140,6 +142,63 @@ TEST_F(Canvas, CopyRectUsesTheCopyModeAndDrawHonoursTransparency) {
     source.SetTransparent(false);
     canvas->Draw(6, 0, &source);
     EXPECT_EQ(Picture()[0].substr(6, 2), "##");
+}
+
+TEST_F(Canvas, PictureDrawnAgainShowsWhateverChangedSinceItsLastDraw) {
+    // A black top row over a white one, white taken as transparent; each change below is made
+    // between two draws of the same picture at the same place, and the second draw must show
+    // the pixels a first draw onto the changed pixels would show.
+    struct Case {
+        const char* change;
+        std::function<void(TBitmap& source, TCanvas* target)> make;
+        Rows expected;
+    };
+    const std::vector<Case> cases = {
+        {"nothing", [](TBitmap&, TCanvas*) {}, {"##..", "....", "...."}},
+        {"source canvas",
+         [](TBitmap& source, TCanvas*) { source.Canvas()->SetPixels(1, 0, clRed); },
+         {"#r..", "....", "...."}},
+        {"source row written directly",
+         [](TBitmap& source, TCanvas*) { source.PixelRow(0)[0] = PixelFromColorRef(clRed); },
+         {"r#..", "....", "...."}},
+        {"target painted under the picture",
+         [](TBitmap&, TCanvas* target) { target->FillRect(TRect(0, 0, 4, 3)); },
+         {"##rr", "rrrr", "rrrr"}},
+        {"target pixels set",
+         [](TBitmap&, TCanvas* target) {
+             target->SetPixels(3, 2, clRed);
+             target->SetPixels(0, 0, clRed);
+         },
+         {"##..", "....", "...r"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        TBitmap target;
+        target.SetSize(4, 3);
+        TBitmap source;
+        source.SetSize(2, 2);
+        source.Canvas()->Brush()->SetColor(clBlack);
+        source.Canvas()->FillRect(TRect(0, 0, 2, 1));
+        source.SetTransparent(true);
+        target.Canvas()->Brush()->SetColor(clRed);
+        int changes = 0;
+        target.OnChange = [&changes](TObject*) { ++changes; };
+        target.Canvas()->Draw(0, 0, &source);
+        c.make(source, target.Canvas());
+        const int before = changes;
+        target.Canvas()->Draw(0, 0, &source);
+        EXPECT_EQ(changes, before + 1); // a draw that changes nothing still raises OnChange
+        Rows picture;
+        for (int y = 0; y < 3; ++y) {
+            std::string row;
+            for (int x = 0; x < 4; ++x) {
+                TColor p = target.Canvas()->Pixels(x, y);
+                row += p == clWhite ? '.' : p == clBlack ? '#' : p == clRed ? 'r' : '?';
+            }
+            picture.push_back(row);
+        }
+        EXPECT_EQ(picture, c.expected);
+    }
 }
 
 TEST_F(Canvas, HandleKeepsSettingsMadeOnItUntilTheToolsChange) {

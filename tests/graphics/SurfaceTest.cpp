@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <stdexcept>
+#include <utility>
 
 TEST(Surface, PixelsAreRedGreenBlueFromTheHighByteDownAndBlueFirstInMemory) {
     Surface s(2, 1);
@@ -36,6 +37,36 @@ TEST(Surface, RefusesSizesBeyondTheBounds) {
     EXPECT_FALSE(Surface::IsAcceptableSize(32768, 32768));
     EXPECT_FALSE(Surface::IsAcceptableSize(-1, 5));
     EXPECT_THROW(Surface(40000, 1), std::length_error);
+}
+
+TEST(Surface, VersionNamesThePixelsUntilAnAccessThatMayWrite) {
+    Surface s(3, 2);
+    const uint64_t first = s.Version();
+    EXPECT_NE(first, 0u);
+    EXPECT_EQ(s.Version(), first);
+    EXPECT_EQ(std::as_const(s).Row(1)[0], 0u);
+    EXPECT_EQ(s.Pixel(2, 1), 0u);
+    EXPECT_EQ(s.Version(), first); // reading leaves the name
+
+    Surface copy = s;
+    EXPECT_EQ(copy.Version(), first); // same pixels, same name
+    copy.SetPixel(0, 0, 1);
+    const uint64_t changed = copy.Version();
+    EXPECT_NE(changed, first);
+    EXPECT_EQ(s.Version(), first);
+    s.Row(0);
+    EXPECT_NE(s.Version(), first);
+    EXPECT_NE(s.Version(), changed);
+    uint64_t before = s.Version();
+    s.Fill(7);
+    EXPECT_NE(s.Version(), before);
+
+    Surface moved = std::move(copy);
+    EXPECT_EQ(moved.Version(), changed);
+    EXPECT_NE(copy.Version(), changed); // NOLINT(bugprone-use-after-move): the name went along
+
+    s.Bits(); // writable pixels handed out: no name from now on
+    EXPECT_EQ(s.Version(), 0u);
 }
 
 TEST(PngWriter, ImageMagickReadsBackTheSamePixels) {

@@ -9,7 +9,12 @@
 
 #include <algorithm>
 
-EventWait::EventWait() = default;
+EventWait::EventWait() {
+    m_timeout = std::make_unique<QTimer>();
+    m_timeout->setSingleShot(true);
+    m_timeout->setTimerType(Qt::PreciseTimer);
+}
+
 EventWait::~EventWait() = default;
 
 void EventWait::WatchOnly(std::span<const pollfd> fds) {
@@ -40,16 +45,14 @@ int EventWait::Wait(std::span<pollfd> fds, int timeoutMs) {
     bool look = true;
     if (timeoutMs != 0) {
         uint64_t firings = m_firings;
-        QTimer timer;
         if (timeoutMs > 0) {
-            timer.setSingleShot(true);
-            timer.setTimerType(Qt::PreciseTimer);
-            timer.start(timeoutMs);
+            m_timeout->start(timeoutMs);
         }
         // A request such as a restack may still sit in the X buffer; nothing else would send it
         // before some X event arrives.
         FlushToXServer();
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        m_timeout->stop();
         look = m_firings != firings;
     } else {
         QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -8,6 +8,7 @@
 #include <span>
 
 class QSocketNotifier;
+class QTimer;
 
 // Waits in Qt's event dispatcher for the descriptors of the platform's loop.
 //
@@ -29,5 +30,7 @@ private:
     void WatchOnly(std::span<const pollfd> fds);
 
     std::map<int, std::unique_ptr<QSocketNotifier>> m_notifiers;
+    // Ends a wait with a time-out; kept from wait to wait, not made and registered anew.
+    std::unique_ptr<QTimer> m_timeout;
     uint64_t m_firings = 0;
 };
