@@ -1,5 +1,6 @@
 #include "app/TTfrmMain.h"
 
+#include "package/ZvButtonTx.h"
 #include "platform/application/TApplication.h"
 #include "platform/application/TTimer.h"
 #include "platform/controls/InputDispatcher.h"
@@ -13,6 +14,8 @@
 TTfrmMain* frmMain = nullptr;
 
 const FormClassInfo& TTfrmMain::Published() {
+    // The form resource makes the window's buttons by their class name.
+    PublishZvButtonTx();
     static const FormClassInfo info =
         FormClassInfo::Of<TTfrmMain>("TForm")
             .Field("imgBackground", &TTfrmMain::imgBackground)
@@ -51,12 +54,16 @@ const FormClassInfo& TTfrmMain::Published() {
             .Field("Close1", &TTfrmMain::Close1)
             .Field("Timer2", &TTfrmMain::Timer2)
             .Field("imglstCPUPerf", &TTfrmMain::imglstCPUPerf)
+            .Field("abMin", &TTfrmMain::abMin)
+            .Field("abClose", &TTfrmMain::abClose)
             .Method("FormCreate", &TTfrmMain::FormCreate)
             .Method("FormShow", &TTfrmMain::FormShow)
             .Method("FormDestroy", &TTfrmMain::FormDestroy)
             .Method("Timer1Timer", &TTfrmMain::Timer1Timer)
             .Method("Timer2Timer", &TTfrmMain::Timer2Timer)
             .Method("imgBackgroundMouseDown", &TTfrmMain::imgBackgroundMouseDown)
+            .Method("abMinClick", &TTfrmMain::abMinClick)
+            .Method("abCloseClick", &TTfrmMain::abCloseClick)
             .Method("TrayIcon1Restore", &TTfrmMain::TrayIcon1Restore)
             .Method("Restore1Click", &TTfrmMain::Restore1Click)
             .Method("Close1Click", &TTfrmMain::Close1Click);
@@ -66,6 +73,15 @@ const FormClassInfo& TTfrmMain::Published() {
 void TTfrmMain::imgBackgroundMouseDown(TObject*, TMouseButton, TShiftState, int, int) {
     ReleaseCapture();
     SendMessageA(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+// Hides the window without minimising it: the tray icon stays and the timers keep running.
+void TTfrmMain::abMinClick(TObject*) {
+    Hide();
+}
+
+void TTfrmMain::abCloseClick(TObject*) {
+    Close();
 }
 
 void TTfrmMain::TrayIcon1Restore(TObject*) {

@@ -267,4 +267,28 @@ object TfrmMain: TTfrmMain
     Width = 79
     Bitmap = 'volt_bar.bmp'
   end
+  object abMin: ZvButtonTx
+    Left = 331
+    Top = 26
+    Width = 16
+    Height = 16
+    TabOrder = 0
+    TransparentColor = 13027486
+    Appearance.RaisedBmp.Data = 'min_up.bmp'
+    Appearance.SunkenBmp.Data = 'min_down.bmp'
+    Appearance.FocusedBmp.Data = 'min_over.bmp'
+    OnClick = abMinClick
+  end
+  object abClose: ZvButtonTx
+    Left = 354
+    Top = 44
+    Width = 16
+    Height = 16
+    TabOrder = 1
+    TransparentColor = 12172697
+    Appearance.RaisedBmp.Data = 'close_up.bmp'
+    Appearance.SunkenBmp.Data = 'close_down.bmp'
+    Appearance.FocusedBmp.Data = 'close_over.bmp'
+    OnClick = abCloseClick
+  end
 end

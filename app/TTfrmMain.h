@@ -18,6 +18,7 @@ class TMenuItem;
 class TPopupMenu;
 class TTimer;
 class TTrayIcon;
+class ZvButtonTx;
 
 class TTfrmMain : public TForm {
 public:
@@ -39,6 +40,8 @@ public:
     void Timer2Timer(TObject* Sender);
     void imgBackgroundMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X,
                                 int Y);
+    void abMinClick(TObject* Sender);
+    void abCloseClick(TObject* Sender);
     void TrayIcon1Restore(TObject* Sender);
     void Restore1Click(TObject* Sender);
     void Close1Click(TObject* Sender);
@@ -80,6 +83,8 @@ public:
     TMenuItem* Close1 = nullptr;
     TTimer* Timer2 = nullptr;
     TImageList* imglstCPUPerf = nullptr;
+    ZvButtonTx* abMin = nullptr;
+    ZvButtonTx* abClose = nullptr;
 
     // The frequency arc's frames, index 0 to 20; null until the start-up sequence loads them.
     // The window owns them.

@@ -14,6 +14,7 @@
 #include "lang/LanguageLibrary.h"
 #include "lang/LayoutRecovery.h"
 #include "lang/MainFormLayout.h"
+#include "package/ZvButtonTx.h"
 #include "platform/application/TApplication.h"
 #include "platform/application/TTimer.h"
 #include "platform/controls/TCustomImageList.h"
@@ -197,6 +198,8 @@ void TTfrmMain::FormCreate(TObject*) {
     kiln::Recover(this, layout, kMainFormLayoutRows);
     Restore1->SetCaption(TranslateText(Restore1->Caption().c_str()));
     Close1->SetCaption(TranslateText(Close1->Caption().c_str()));
+    abClose->SetBounds(354, 44, 16, 16);
+    abMin->SetBounds(331, 26, 16, 16);
 }
 
 void TTfrmMain::FormShow(TObject*) {

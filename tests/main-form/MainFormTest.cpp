@@ -4,6 +4,10 @@
 // chrome handlers the resource binds.
 
 #include "app/TTfrmMain.h"
+#include "lang/LayoutRecovery.h"
+#include "lang/MainFormLayout.h"
+#include "package/ZvButtonTx.h"
+#include "package/ZvStates.h"
 #include "platform/application/TApplication.h"
 #include "platform/application/TTimer.h"
 #include "platform/backend/headless/HeadlessInput.h"
@@ -31,6 +35,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -59,6 +64,8 @@ public:
                 .Method("Timer1Timer", &TMainFormProbe::Timer1Timer)
                 .Method("Timer2Timer", &TMainFormProbe::Timer2Timer)
                 .Method("imgBackgroundMouseDown", &TMainFormProbe::imgBackgroundMouseDown)
+                .Method("abMinClick", &TMainFormProbe::abMinClick)
+                .Method("abCloseClick", &TMainFormProbe::abCloseClick)
                 .Method("TrayIcon1Restore", &TMainFormProbe::TrayIcon1Restore)
                 .Method("Restore1Click", &TMainFormProbe::Restore1Click)
                 .Method("Close1Click", &TMainFormProbe::Close1Click);
@@ -73,6 +80,8 @@ public:
     void imgBackgroundMouseDown(TObject*, TMouseButton, TShiftState, int, int) {
         called.push_back("imgBackgroundMouseDown");
     }
+    void abMinClick(TObject*) { called.push_back("abMinClick"); }
+    void abCloseClick(TObject*) { called.push_back("abCloseClick"); }
     void TrayIcon1Restore(TObject*) { called.push_back("TrayIcon1Restore"); }
     void Restore1Click(TObject*) { called.push_back("Restore1Click"); }
     void Close1Click(TObject*) { called.push_back("Close1Click"); }
@@ -83,6 +92,7 @@ public:
 class MainFormResource : public ::testing::Test {
 protected:
     void SetUp() override {
+        PublishZvButtonTx();
         auto text = FindEmbeddedResource("TTfrmMain.dfm");
         ASSERT_TRUE(text.has_value());
         ReadFormResource(
@@ -154,6 +164,8 @@ const std::vector<Placed> kResource = {
     {"Close1", "TMenuItem", {}},
     {"Timer2", "TTimer", {}},
     {"imglstCPUPerf", "TImageList", {}},
+    {"abMin", "ZvButtonTx", At(331, 26, 16, 16)},
+    {"abClose", "ZvButtonTx", At(354, 44, 16, 16)},
 };
 
 TEST_F(MainFormResource, HoldsExactlyTheTablesComponentsInItsOrder) {
@@ -170,7 +182,8 @@ TEST_F(MainFormResource, HoldsExactlyTheTablesComponentsInItsOrder) {
             controls.push_back(control->Name());
         }
     }
-    // Every control is non-windowed, so the Controls list follows the resource too.
+    // The two buttons, the only windowed controls, are the resource's last, so the Controls
+    // list, windowed children after the others, follows the resource too.
     ASSERT_EQ(form->ControlCount(), static_cast<int>(controls.size()));
     for (int i = 0; i < form->ControlCount(); ++i) {
         EXPECT_EQ(form->Controls(i)->Name(), controls[static_cast<size_t>(i)]);
@@ -260,6 +273,45 @@ TEST_F(MainFormResource, GivesTheWindowAndItsComponentsTheTablesSettings) {
     EXPECT_EQ(items->Items(0)->Caption(), "Restore");
     EXPECT_EQ(items->Items(1)->Name(), "Close1");
     EXPECT_EQ(items->Items(1)->Caption(), "Close");
+
+    struct ButtonRow {
+        const char* name;
+        TColor transparent;
+        int tabOrder;
+        const char* raised;
+        const char* sunken;
+        const char* focused;
+    };
+    for (const ButtonRow& row :
+         {ButtonRow{"abMin", TColor(13027486), 0, "imgMinUp", "imgMinDn", "imgMinOv"},
+          ButtonRow{"abClose", TColor(12172697), 1, "imgCloseUp", "imgCloseDn", "imgCloseOv"}}) {
+        SCOPED_TRACE(row.name);
+        auto* button = Find<ZvButtonTx>(row.name);
+        EXPECT_EQ(button->GetTransparentColor(), row.transparent);
+        EXPECT_FALSE(button->GetTransparent()) << "the whole square reacts";
+        EXPECT_EQ(button->TabOrder(), row.tabOrder);
+        EXPECT_EQ(button->GetText(), "");
+        // The button's states hold the same skin pictures as the images outside the window.
+        for (auto [state, image] :
+             {std::pair{ZvState::Raised, row.raised}, std::pair{ZvState::Sunken, row.sunken},
+              std::pair{ZvState::Focused, row.focused}}) {
+            TBitmap* picture = Find<TImage>(image)->Picture()->Bitmap();
+            TBitmap* own = button->GetStateBitmap(state);
+            ASSERT_EQ(own->Width(), 16) << image;
+            ASSERT_EQ(own->Height(), 16) << image;
+            for (int y = 0; y < 16; ++y) {
+                for (int x = 0; x < 16; ++x) {
+                    ASSERT_EQ(own->PixelRow(y)[x], picture->PixelRow(y)[x])
+                        << image << " at " << x << ", " << y;
+                }
+            }
+        }
+        EXPECT_TRUE(button->IsStateEmpty(ZvState::Disabled));
+        EXPECT_TRUE(button->PointInside(0, 0)) << "no pixel is cut away";
+        EXPECT_TRUE(button->PointInside(15, 15));
+    }
+    EXPECT_EQ(form->TabOrderList(),
+              (std::vector<TWinControl*>{Find<ZvButtonTx>("abMin"), Find<ZvButtonTx>("abClose")}));
 }
 
 TEST_F(MainFormResource, BindsEveryEventToItsHandler) {
@@ -273,14 +325,18 @@ TEST_F(MainFormResource, BindsEveryEventToItsHandler) {
               "TrayIcon1Restore");
     EXPECT_EQ(Handler([&] { Find<TMenuItem>("Restore1")->Click(); }), "Restore1Click");
     EXPECT_EQ(Handler([&] { Find<TMenuItem>("Close1")->Click(); }), "Close1Click");
-    // The drag handler sits on the visible images and labels, not on the pictures outside.
+    EXPECT_EQ(Handler([&] { Find<ZvButtonTx>("abMin")->OnClick(sender); }), "abMinClick");
+    EXPECT_EQ(Handler([&] { Find<ZvButtonTx>("abClose")->OnClick(sender); }), "abCloseClick");
+    // The drag handler sits on the visible images and labels, not on the pictures outside nor
+    // on the buttons.
     for (const Placed& row : kResource) {
         auto* control = dynamic_cast<TControl*>(form->FindComponent(row.name));
         if (control == nullptr) {
             continue;
         }
         std::string name = row.name;
-        bool outside = name.rfind("imgClose", 0) == 0 || name.rfind("imgMin", 0) == 0;
+        bool outside = name.rfind("imgClose", 0) == 0 || name.rfind("imgMin", 0) == 0 ||
+                       name.rfind("ab", 0) == 0;
         EXPECT_EQ(static_cast<bool>(control->OnMouseDown), !outside) << name;
         if (control->OnMouseDown) {
             EXPECT_EQ(Handler([&] { control->OnMouseDown(control, mbLeft, {}, 0, 0); }),
@@ -415,6 +471,56 @@ TEST_F(MainWindow, MinimisingTheApplicationTakesItsWindowOffTheTaskbar) {
     ShowWindow(application->Handle(), SW_SHOWNA);
     SendMessageA(form->Handle(), WM_USER + 1, 0, 0);
     EXPECT_FALSE(IsWindowVisible(application->Handle()));
+}
+
+TEST_F(MainWindow, TheButtonsEndTheChildListWhereTheLayoutWalkNeverComes) {
+    ASSERT_EQ(form->ControlCount(), 28);
+    EXPECT_EQ(form->Controls(16), form->imgClose) << "the first control without a layout row";
+    EXPECT_EQ(form->Controls(26), form->abMin);
+    EXPECT_EQ(form->Controls(27), form->abClose);
+    kiln::ControlInfo layout[kMainFormLayoutRows];
+    std::copy(std::begin(MainFormLayout), std::end(MainFormLayout), layout);
+    for (kiln::ControlInfo& row : layout) {
+        row.Left += 1;
+    }
+    EXPECT_EQ(kiln::Recover(form, layout, kMainFormLayoutRows), -1);
+    EXPECT_EQ(form->imgVID6->Left(), 313) << "the walk went as far as the last image before it";
+    EXPECT_EQ(form->abMin->BoundsRect(), At(331, 26, 16, 16));
+    EXPECT_EQ(form->abClose->BoundsRect(), At(354, 44, 16, 16));
+}
+
+TEST_F(MainWindow, MinimiseShowsItsPicturesUnderThePointerAndHidesTheWindowOnRelease) {
+    form->Show();
+    HeadlessPointer pointer(form->Handle());
+    ZvButtonTx* button = form->abMin;
+    pointer.MoveTo(339, 34);
+    EXPECT_EQ(button->GetCurState(), ZvState::Focused) << "the hover highlight";
+    pointer.MoveTo(200, 20);
+    EXPECT_EQ(button->GetCurState(), ZvState::Raised);
+    pointer.MoveTo(339, 34);
+    pointer.Press(PointerButton::Left);
+    EXPECT_EQ(button->GetCurState(), ZvState::Sunken);
+    EXPECT_TRUE(form->Visible()) << "a press alone does nothing";
+    pointer.Release(PointerButton::Left);
+    EXPECT_FALSE(form->Visible());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_EQ(Headless().TrayIcons().count(form->TrayIcon1->TrayId()), 1u) << "the icon stays";
+    Pump();
+    EXPECT_FALSE(application->Terminated());
+}
+
+TEST_F(MainWindow, ClosePressedAndReleasedOverItEndsTheProgram) {
+    form->Show();
+    HeadlessPointer pointer(form->Handle());
+    pointer.MoveTo(362, 52);
+    pointer.Press(PointerButton::Left);
+    pointer.MoveTo(200, 20);
+    pointer.Release(PointerButton::Left);
+    Pump();
+    EXPECT_FALSE(application->Terminated()) << "released away from the button: no click";
+    pointer.Click(PointerButton::Left, 362, 52);
+    Pump();
+    EXPECT_TRUE(application->Terminated());
 }
 
 } // namespace
