@@ -1,11 +1,9 @@
 #include "package/ZvCheckBox.h"
 
 #include "package/ZvControlClasses.h"
-#include "package/ZvStandIn.h"
 #include "package/ZvStates.h"
 #include "platform/binding/ClassRegistry.h"
 #include "platform/binding/ComponentPalette.h"
-#include "platform/graphics/TBitmap.h"
 
 namespace {
 
@@ -16,10 +14,6 @@ constexpr int kCheckBoxStates = 3 * ZvState::PerGroup;
 ZvCheckBox::ZvCheckBox(TComponent* AOwner) : ZvCustomControl(AOwner, false, kCheckBoxStates) {
     SetControlStyle(ControlStyle() >> csDoubleClicks);
     FAppearance = std::make_unique<ZvChkBoxAppearance>(this);
-    FPrevStateChange = GetStateBitmap(ZvState::Raised)->OnChange;
-    for (int i = 0; i < GetStateCount(); ++i) {
-        GetStateBitmap(i)->OnChange = [this](TObject* Sender) { BitmapChanged(Sender); };
-    }
 }
 
 ZvCheckBox::~ZvCheckBox() {
@@ -115,18 +109,6 @@ bool ZvCheckBox::LoadGrayed(const std::string& Directory, const std::string& Rai
 
 void ZvCheckBox::SetAppearance(ZvChkBoxAppearance* Value) {
     FAppearance->Assign(Value);
-}
-
-// A changed raised picture of a group may be the one shown for the requested state. The base
-// handler goes first: it repaints the shown picture bare, and showing the state again after
-// it lets a text variant draw its caption over the new picture.
-void ZvCheckBox::BitmapChanged(TObject* Sender) {
-    if (FPrevStateChange) {
-        FPrevStateChange(Sender);
-    }
-    if (StandsInForCurState(*this, Sender)) {
-        ShowBitmap(GetCurState());
-    }
 }
 
 void ZvCheckBox::Register() {

@@ -63,12 +63,9 @@ protected:
     void ShowChkboxBmp(int K);
 
 private:
-    void BitmapChanged(TObject* Sender);
-
     TCheckBoxState FState = cbUnchecked;
     std::unique_ptr<ZvChkBoxAppearance> FAppearance;
     bool FAllowGrayed = false;
-    TNotifyEvent FPrevStateChange;
 };
 
 // Makes ZvCheckBox known to form resources with its published properties.

@@ -145,30 +145,49 @@ void ZvCustomControl::UpdateRegion() {
     ApplyWindowRegion();
 }
 
+// The state control's own handler goes first: it paints the shown picture again, bare. What
+// this control draws over its picture (a text variant's caption) comes after it, by showing
+// the requested state again or repainting.
 void ZvCustomControl::StateBitmapChanged(TObject* Sender) {
     int i = 0;
     while (i < GetStateCount() && GetStateBitmap(i) != Sender) {
         ++i;
     }
     if (i != ZvState::Raised) {
-        if (i == FCurState) {
-            ShowBitmap(i);
-        }
         if (FPrevBitmapChange) {
             FPrevBitmapChange(Sender);
+        }
+        if (StandsForCurState(i)) {
+            ShowBitmap(FCurState);
         }
         return;
     }
     TBitmap* raised = GetStateBitmap(ZvState::Raised);
     FBmpCtrl->SetImageSize(raised->Width(), raised->Height());
-    Repaint();
     if (FPrevBitmapChange) {
         FPrevBitmapChange(Sender);
     }
+    Repaint();
     if (!IsStateEmpty(ZvState::Raised)) {
         SetBounds(Left(), Top(), raised->Width(), raised->Height());
     }
     UpdateRegion();
+}
+
+// The requested state itself, or a substitute its chain reaches through empty states: a new
+// picture there may change what is shown for it.
+bool ZvCustomControl::StandsForCurState(int State) {
+    int step = FCurState;
+    while (step != ZvState::Raised) {
+        if (step == State) {
+            return true;
+        }
+        if (!IsStateEmpty(step)) {
+            return false;
+        }
+        step = Substitute(step);
+    }
+    return false;
 }
 
 void ZvCustomControl::Loaded() {

@@ -75,11 +75,15 @@ protected:
     // 0's bitmap, on every TransparentColor, and once a form resource has been read (sizes
     // read from it do not resize).
     void UpdateRegion();
+    // A changed state bitmap: the shown picture is painted anew, the requested state shown
+    // again when the bitmap is its own or its substitute's, and a new state 0 bitmap resizes
+    // the control and rebuilds its region.
     void StateBitmapChanged(TObject* Sender);
 
     void HandleCreated() override;
 
 private:
+    bool StandsForCurState(int State);
     bool HasWindowRegion() const;
     void ApplyWindowRegion();
 

@@ -1,11 +1,9 @@
 #include "package/ZvRadioButton.h"
 
 #include "package/ZvControlClasses.h"
-#include "package/ZvStandIn.h"
 #include "package/ZvStates.h"
 #include "platform/binding/ClassRegistry.h"
 #include "platform/binding/ComponentPalette.h"
-#include "platform/graphics/TBitmap.h"
 
 namespace {
 
@@ -17,10 +15,6 @@ ZvRadioButton::ZvRadioButton(TComponent* AOwner)
     : ZvCustomControl(AOwner, false, kRadioButtonStates) {
     SetControlStyle(ControlStyle() << csDoubleClicks);
     FAppearance = std::make_unique<ZvRadioBtnAppearance>(this);
-    FPrevStateChange = GetStateBitmap(ZvState::Raised)->OnChange;
-    for (int i = 0; i < GetStateCount(); ++i) {
-        GetStateBitmap(i)->OnChange = [this](TObject* Sender) { BitmapChanged(Sender); };
-    }
 }
 
 ZvRadioButton::~ZvRadioButton() {
@@ -102,18 +96,6 @@ void ZvRadioButton::KeyPress(char& Key) {
 
 void ZvRadioButton::SetAppearance(ZvRadioBtnAppearance* Value) {
     FAppearance->Assign(Value);
-}
-
-// A changed raised picture of a group may be the one shown for the requested state. The base
-// handler goes first: it repaints the shown picture bare, and showing the state again after
-// it lets a text variant draw its caption over the new picture.
-void ZvRadioButton::BitmapChanged(TObject* Sender) {
-    if (FPrevStateChange) {
-        FPrevStateChange(Sender);
-    }
-    if (StandsInForCurState(*this, Sender)) {
-        ShowBitmap(GetCurState());
-    }
 }
 
 void ZvRadioButton::Register() {

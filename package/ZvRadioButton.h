@@ -50,11 +50,9 @@ protected:
 private:
     // Unchecks the exclusive siblings on the parent, in the parent's control order.
     void ExcludeOther();
-    void BitmapChanged(TObject* Sender);
 
     bool FChecked = false;
     std::unique_ptr<ZvRadioBtnAppearance> FAppearance;
-    TNotifyEvent FPrevStateChange;
 };
 
 // Makes ZvRadioButton known to form resources with its published properties.

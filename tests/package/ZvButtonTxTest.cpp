@@ -145,6 +145,36 @@ INSTANTIATE_TEST_SUITE_P(
                                  GetSysColor(COLOR_WINDOWTEXT)}),
     [](const ::testing::TestParamInfo<ColourCase>& info) { return std::string(info.param.name); });
 
+struct ReplacedPicture {
+    const char* name;
+    int state;
+    void (ZvFourStateAppearance::*set)(TBitmap*);
+};
+
+class ZvButtonTxReplaced : public ZvButtonTxTest,
+                           public ::testing::WithParamInterface<ReplacedPicture> {};
+
+// Replacing the picture on show paints it anew; the caption stays over it, also once pending
+// paints are done.
+TEST_P(ZvButtonTxReplaced, TheCaptionStaysOverTheNewPicture) {
+    const ReplacedPicture& c = GetParam();
+    button->ShowBitmap(c.state);
+    ASSERT_FALSE(CaptionColours().empty());
+    (button->GetAppearance()->*c.set)(Picture(40, 20, clWhite).get());
+    MessageLoop::Instance().ProcessMessages();
+    EXPECT_FALSE(CaptionColours().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ZvButtonTxReplaced,
+    ::testing::Values(ReplacedPicture{"raised", 0, &ZvFourStateAppearance::SetRaisedBmp},
+                      ReplacedPicture{"sunken", 1, &ZvFourStateAppearance::SetSunkenBmp},
+                      ReplacedPicture{"focused", 2, &ZvFourStateAppearance::SetFocusedBmp},
+                      ReplacedPicture{"disabled", 3, &ZvFourStateAppearance::SetDisabledBmp}),
+    [](const ::testing::TestParamInfo<ReplacedPicture>& info) {
+        return std::string(info.param.name);
+    });
+
 TEST_F(ZvButtonTxTest, AnEmptyCaptionDrawsNothingWhileThePictureIsPainted) {
     button->SetText("");
     EXPECT_TRUE(CaptionColours().empty());

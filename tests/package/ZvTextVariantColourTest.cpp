@@ -185,4 +185,11 @@ TEST_F(CheckBoxCaption, ANewStandInPictureKeepsTheCaption) {
     EXPECT_EQ(CaptionColours(), (std::set<TColor>{clRed}));
 }
 
+TEST_F(CheckBoxCaption, ANewPictureOfTheShownStateKeepsTheCaption) {
+    box->SetChecked(true);
+    box->ShowFocused();
+    box->GetAppearance()->GetCheck()->SetFocusedBmp(Picture(40, 20, clWhite).get());
+    EXPECT_EQ(CaptionColours(), (std::set<TColor>{clRed}));
+}
+
 } // namespace
