@@ -127,7 +127,7 @@ TEST_F(HighDensityTest, WindowIsTwiceItsSizeWithItsShapeAndCrispDigits) {
 
 TEST_F(HighDensityTest, DragAreaIsScaledWithTheWindow) {
     if (!ProgramOnPath("xdotool")) {
-        GTEST_SKIP() << "xdotool is not on PATH";
+        SKIP_OR_FAIL("xdotool is not on PATH");
     }
     const Surface background = BmpPicture(kSkin + "/background.bmp");
     ASSERT_NE(background.Pixel(300, 20), background.Pixel(0, 0));
@@ -144,6 +144,23 @@ TEST_F(HighDensityTest, DragAreaIsScaledWithTheWindow) {
         0);
     const RECT expected{before.left - 120, before.top + 80, before.right - 120, before.bottom + 80};
     EXPECT_TRUE(Eventually([&] { return m_x->ScreenRect(m_window) == expected; }, 3000));
+}
+
+// The minimise button (331, 26, 16 x 16 on the skin) takes its clicks at twice its place and
+// size: a click in the part of its scaled area that lies beyond its 1x square hides the window.
+TEST_F(HighDensityTest, ButtonsHitAreasAreScaledWithTheWindow) {
+    if (!ProgramOnPath("xdotool")) {
+        SKIP_OR_FAIL("xdotool is not on PATH");
+    }
+    const RECT window = m_x->ScreenRect(m_window);
+    const int x = int(window.left) + (331 + 12) * kScale;
+    const int y = int(window.top) + (26 + 12) * kScale;
+    ASSERT_EQ(std::system(("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) +
+                           " sleep 0.2 click 1")
+                              .c_str()),
+              0);
+    EXPECT_TRUE(Eventually([&] { return !m_x->IsViewable(m_window); }, 3000))
+        << "the click at the scaled button did not hide the window";
 }
 
 } // namespace
