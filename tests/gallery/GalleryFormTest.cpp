@@ -3,6 +3,8 @@
 
 #include "package/ZvButton.h"
 #include "package/ZvButtonTx.h"
+#include "package/ZvCheckBox.h"
+#include "package/ZvComponents.h"
 #include "package/ZvNumLed.h"
 #include "platform/application/TApplication.h"
 #include "platform/backend/headless/HeadlessInput.h"
@@ -37,7 +39,7 @@ protected:
         newYearsEve.tm_sec = 30;
         clock.SetLocalTime(newYearsEve);
         SetClock(&clock);
-        PublishGalleryClasses();
+        RegisterZvComponents();
         application = std::make_unique<TApplication>(nullptr);
         application->CreateForm(form);
         form->SetEventStream(events);

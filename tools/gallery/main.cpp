@@ -3,9 +3,13 @@
 //   hushwave-gallery           shows the window until it is closed
 //   hushwave-gallery --list    prints name, class and bounds (left top width height) of each
 //                              control on the form, and ends
+//   hushwave-gallery --palette prints each palette page with its classes in registration
+//                              order, one line a page, and ends
 
+#include "package/ZvComponents.h"
 #include "platform/application/TApplication.h"
 #include "platform/backend/SelectWindowSystem.h"
+#include "platform/binding/ComponentPalette.h"
 #include "platform/core/Exception.h"
 #include "tools/gallery/TGalleryForm.h"
 
@@ -13,15 +17,39 @@
 #include <iostream>
 #include <string>
 
+namespace {
+
+// "<page>: <class> <class> ...", one line a page.
+void PrintPalette(std::ostream& Out) {
+    for (const PalettePage& page : PalettePages()) {
+        Out << page.Name << ':';
+        for (const std::string& className : page.Classes) {
+            Out << ' ' << className;
+        }
+        Out << '\n';
+    }
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     bool list = false;
+    bool palette = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) == "--list") {
+        const std::string option = argv[i];
+        if (option == "--list") {
             list = true;
+        } else if (option == "--palette") {
+            palette = true;
         } else {
-            std::fprintf(stderr, "usage: hushwave-gallery [--list]\n");
+            std::fprintf(stderr, "usage: hushwave-gallery [--list | --palette]\n");
             return 2;
         }
+    }
+    RegisterZvComponents();
+    if (palette) {
+        PrintPalette(std::cout);
+        return 0;
     }
     int exitCode = 0;
     {
@@ -29,7 +57,6 @@ int main(int argc, char** argv) {
         if (!InstallWindowSystemFromEnvironment(argc, argv)) {
             return 1;
         }
-        PublishGalleryClasses();
         try {
             TGalleryForm* form = nullptr;
             Application->Initialize();
