@@ -6,6 +6,7 @@
 #include "package/ZvCheckBox.h"
 #include "package/ZvComponents.h"
 #include "package/ZvNumLed.h"
+#include "package/ZvRadioButton.h"
 #include "platform/application/TApplication.h"
 #include "platform/backend/headless/HeadlessInput.h"
 #include "platform/controls/TImage.h"
@@ -129,6 +130,39 @@ TEST_F(GalleryForm, TheKeepRatioDisplayIsNarrowerThanItsFrame) {
     EXPECT_EQ(display.Height(), 40);
 }
 
+TEST_F(GalleryForm, CheckBoxesWriteTheirNewStateOnEachClick) {
+    const std::string grayed = "chkAuto OnClick State=cbGrayed\n";
+    const std::string checked = "chkAuto OnClick State=cbChecked\n";
+    const std::string unchecked = "chkAuto OnClick State=cbUnchecked\n";
+    for (const std::string& expected : {grayed, checked, unchecked, grayed}) {
+        EXPECT_EQ(ClickOn(*form->chkAuto), expected);
+    }
+    EXPECT_EQ(ClickOn(*form->chkPlain), "chkPlain OnClick State=cbChecked\n");
+    EXPECT_EQ(ClickOn(*form->chkPlain), "chkPlain OnClick State=cbUnchecked\n");
+    EXPECT_EQ(ClickOn(*form->chkSound), "chkSound OnClick State=cbUnchecked\n");
+    // Without pictures of its own the checked box shows the unchecked ones, and still counts.
+    EXPECT_EQ(ClickOn(*form->chkUncheckedOnly), "chkUncheckedOnly OnClick State=cbChecked\n");
+    // Without the pressed look, a click still moves the value on.
+    EXPECT_EQ(ClickOn(*form->chkNoClicks), "chkNoClicks OnClick State=cbChecked\n");
+}
+
+TEST_F(GalleryForm, ARadioButtonUnchecksThePlainOnesOfItsOwnParentOnly) {
+    EXPECT_EQ(ClickOn(*form->radHigh), "radHigh OnClick Checked=True\n");
+    EXPECT_FALSE(form->radLow->GetChecked());
+    EXPECT_TRUE(form->radTxAuto->GetChecked()) << "another class is no sibling";
+    EXPECT_TRUE(form->radPanelA->GetChecked()) << "another parent's group";
+
+    EXPECT_EQ(ClickOn(*form->radPanelB), "radPanelB OnClick Checked=True\n");
+    EXPECT_FALSE(form->radPanelA->GetChecked());
+    EXPECT_TRUE(form->radHigh->GetChecked());
+    // A checked button stays checked and still tells of the click; the text variant asks for
+    // the plain class, so it unchecks the plain ones beside it.
+    EXPECT_EQ(ClickOn(*form->radTxAuto), "radTxAuto OnClick Checked=True\n");
+    EXPECT_TRUE(form->radTxAuto->GetChecked());
+    EXPECT_FALSE(form->radHigh->GetChecked());
+    EXPECT_TRUE(form->radPanelB->GetChecked());
+}
+
 // The program's own output, run on the headless window system.
 std::string RunGallery(const std::string& arguments, int& exitCode) {
     const std::string command =
@@ -155,6 +189,14 @@ TEST(GalleryProgram, ListsEveryControlWithItsClassAndBoundsAndEnds) {
         EXPECT_NE(list.find(line), std::string::npos) << line << "in\n" << list;
     }
     EXPECT_EQ(list.find("tmrClock"), std::string::npos) << "a timer has no bounds";
+}
+
+TEST(GalleryProgram, ListsThePalettePagesWithTheirClassesInRegistrationOrder) {
+    int exitCode = -1;
+    EXPECT_EQ(RunGallery("--palette", exitCode),
+              "ZvComponents: ZvButton ZvCheckBox ZvRadioButton ZvPanel ZvNumLed\n"
+              "ZvComponentsTx: ZvButtonTx ZvCheckBoxTx ZvRadioButtonTx\n");
+    EXPECT_EQ(exitCode, 0);
 }
 
 TEST(GalleryProgram, RefusesAnUnknownOption) {
