@@ -1,5 +1,6 @@
 // The gallery's form as its program reads it, driven on the headless window system: what each
-// click writes on the event stream, and the program's list of its controls.
+// click writes on the event stream, the program's lists of its controls and of the palette, and
+// the program showing form resources from disk.
 
 #include "package/ZvButton.h"
 #include "package/ZvButtonTx.h"
@@ -17,14 +18,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -197,6 +202,88 @@ TEST(GalleryProgram, ListsThePalettePagesWithTheirClassesInRegistrationOrder) {
               "ZvComponents: ZvButton ZvCheckBox ZvRadioButton ZvPanel ZvNumLed\n"
               "ZvComponentsTx: ZvButtonTx ZvCheckBoxTx ZvRadioButtonTx\n");
     EXPECT_EQ(exitCode, 0);
+}
+
+// A folder of its own for form resources written by a test, gone with the test.
+class PreviewFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("hushwave-preview-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        std::ofstream(folder / name, std::ios::binary) << text;
+        return (folder / name).string();
+    }
+
+    std::filesystem::path folder;
+};
+
+using GalleryPreview = PreviewFolder;
+
+TEST_F(GalleryPreview, ShowsAFormResourceFromDiskWithThePicturesOfItsFolder) {
+    for (const auto& entry : std::filesystem::directory_iterator(HUSHWAVE_GALLERY_SKIN)) {
+        std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+    }
+    std::filesystem::copy_file(HUSHWAVE_GALLERY_FORM, folder / "TGalleryForm.dfm");
+    int exitCode = -1;
+    const std::string own = RunGallery("--list", exitCode);
+    ASSERT_EQ(exitCode, 0);
+    EXPECT_EQ(RunGallery((folder / "TGalleryForm.dfm").string() + " --list", exitCode), own);
+    EXPECT_EQ(exitCode, 0);
+    const std::string designed =
+        RunGallery("--design " + (folder / "TGalleryForm.dfm").string() + " --list", exitCode);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(designed, own);
+}
+
+TEST_F(GalleryPreview, RefusesABadFormResourceWithOneLineNamingFileAndLine) {
+    Write("round_raised.bmp", "BM not really a picture");
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"object F: TX\n  object a: ZvNope\n  end\nend\n", ": Line 2: class ZvNope not found"},
+        {"object F: TX\n  Bogus = 1\nend\n", ": Line 2: TForm has no property 'Bogus'"},
+        {"object F: TX\n  object b: ZvCheckBox\n    Checked = 'x'\n  end\nend\n",
+         ": Line 3: ZvCheckBox.Checked takes True or False"},
+        {"object F: TX\n  Width = 100\n", ": Line 3: expected 'end'"},
+        {"object F: TX\n  object b: ZvButton\n    Appearance.RaisedBmp.Data = 'gone.bmp'\n"
+         "  end\nend\n",
+         ": Line 3: cannot read the picture"},
+        {"object F: TX\n  object b: ZvButton\n    Appearance.RaisedBmp.Data = "
+         "'round_raised.bmp'\n  end\nend\n",
+         ": Line 3: "},
+        {"object F: TX\n  object b: ZvButton\n    Appearance.RaisedBmp.Data = "
+         "'../round_raised.bmp'\n  end\nend\n",
+         ": Line 3: the picture '../round_raised.bmp' is not a file name in the form's folder"},
+        {"object F: TX\n  ClientWidth = 99999999\nend\n",
+         ": Line 2: ClientWidth = 99999999 is outside 0 to 8192"},
+    };
+    for (const auto& c : cases) {
+        const std::string file = Write("bad.dfm", c.text);
+        int exitCode = -1;
+        const std::string out = RunGallery(file + " 2>&1", exitCode);
+        EXPECT_EQ(exitCode, 1) << c.text;
+        EXPECT_EQ(out.rfind("hushwave-gallery: " + file + c.message, 0), 0u) << out;
+        EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
+    }
+    std::string deep = "object F: TX\n";
+    for (int i = 0; i < 100; ++i) {
+        deep += "object P" + std::to_string(i) + ": ZvPanel\n";
+    }
+    int exitCode = -1;
+    const std::string out = RunGallery(Write("deep.dfm", deep) + " 2>&1", exitCode);
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
+    const std::string missing = (folder / "missing.dfm").string();
+    EXPECT_EQ(RunGallery(missing + " 2>&1", exitCode)
+                  .rfind("hushwave-gallery: " + missing + ": cannot read the form resource", 0),
+              0u);
+    EXPECT_EQ(exitCode, 1);
 }
 
 TEST(GalleryProgram, RefusesAnUnknownOption) {

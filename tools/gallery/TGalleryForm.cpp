@@ -144,22 +144,3 @@ void TGalleryForm::DisplayClick(TObject* Sender) {
 void TGalleryForm::DisplayDblClick(TObject* Sender) {
     Event(Sender, "OnDblClick" + ShownValue(*static_cast<ZvNumLed*>(Sender)));
 }
-
-void TGalleryForm::ListComponents(std::ostream& Out) const {
-    for (int i = 0; i < ComponentCount(); ++i) {
-        const TComponent* component = Components(i);
-        const auto* control = dynamic_cast<const TControl*>(component);
-        if (control == nullptr || component->Name().empty()) {
-            continue;
-        }
-        int left = control->Left(), top = control->Top();
-        for (const TWinControl* parent = control->Parent(); parent != nullptr && parent != this;
-             parent = parent->Parent()) {
-            left += parent->Left();
-            top += parent->Top();
-        }
-        Out << component->Name() << ' ' << component->ClassName() << ' ' << left << ' ' << top
-            << ' ' << control->Width() << ' ' << control->Height() << '\n';
-    }
-    Out.flush();
-}

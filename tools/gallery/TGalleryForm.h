@@ -34,8 +34,6 @@ public:
 
     // Where the event lines go; standard output unless set.
     void SetEventStream(std::ostream& Stream) { FEvents = &Stream; }
-    // One line for each named control: name, class and its bounds in the form's client area.
-    void ListComponents(std::ostream& Out) const;
 
     // The handlers the form resource binds.
     void FormCreate(TObject* Sender);
