@@ -679,7 +679,6 @@ object GalleryForm: TGalleryForm
     Font.Height = -11
     Font.Name = 'Arial'
     Font.Style = []
-    Checked = True
     OnClick = RadioButtonClick
   end
   object pnlGroup: ZvPanel
