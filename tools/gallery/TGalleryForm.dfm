@@ -689,6 +689,7 @@ object GalleryForm: TGalleryForm
     BevelOuter = bvLowered
     Caption = ''
     Color = $00403A33
+    DesignTimeVisible = False
     object radPanelA: ZvRadioButton
       Left = 8
       Top = 6
