@@ -1,6 +1,8 @@
-// Feeds arbitrary bytes to the form resource reader and binds what it reads onto a form. A
-// class library exception is the only acceptable failure; anything else, a crash or a leak
-// is a bug.
+// Feeds arbitrary bytes to the form resource reader and binds what it reads onto a form, once
+// for running and once for design, with the standard controls and every component of the
+// package known by name. A class library exception is the only acceptable failure; anything
+// else, a crash or a leak is a bug.
+#include "package/ZvComponents.h"
 #include "platform/binding/FormClassInfo.h"
 #include "platform/binding/FormReader.h"
 #include "platform/controls/TCustomForm.h"
@@ -35,14 +37,17 @@ public:
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    {
-        TFuzzForm form(nullptr);
-        try {
-            ReadFormResource(form, TFuzzForm::Published(),
-                             std::string_view(reinterpret_cast<const char*>(data), size));
-        } catch (const Exception&) {
+    RegisterZvComponents();
+    for (FormReadMode mode : {FormReadMode::Run, FormReadMode::Design}) {
+        {
+            TFuzzForm form(nullptr);
+            try {
+                ReadFormResource(form, TFuzzForm::Published(),
+                                 std::string_view(reinterpret_cast<const char*>(data), size), mode);
+            } catch (const Exception&) {
+            }
         }
+        MessageLoop::Instance().Reset();
     }
-    MessageLoop::Instance().Reset();
     return 0;
 }

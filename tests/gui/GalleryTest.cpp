@@ -1,5 +1,6 @@
 // The staged component gallery on a private X server, driven with xdotool: what a click writes
-// on its standard output, and what the screen shows of the buttons' pictures.
+// on its standard output, and what the screen shows of the buttons', check boxes' and radio
+// buttons' pictures.
 
 #include "tests/SkipOrFail.h"
 #include "tests/backend-qt/ChildProcess.h"
@@ -115,6 +116,11 @@ protected:
         text << in.rdbuf();
         return text.str();
     }
+    // The whole of a small picture against the control on the screen.
+    bool Shows(const std::string& name, const std::string& picture) {
+        const Surface expected = BmpPicture(kGallerySkin + "/" + picture);
+        return Eventually([&] { return m_x->Capture(OnScreen(name)) == expected; }, 3000);
+    }
     // The top rows of a picture against the same rows of a control on the screen: the
     // caption lies lower, in the middle.
     bool TopRowsShow(const std::string& name, const std::string& picture) {
@@ -175,6 +181,34 @@ TEST_F(GalleryTest, TheScreenShowsEachStatesPictureAndTheRoundButtonsShape) {
     EXPECT_EQ(raised.Pixel(0, 0), 0xFF00FFu) << "the picture's own corner is the key colour";
     EXPECT_EQ(shown.Pixel(20, 20), raised.Pixel(20, 20));
     EXPECT_EQ(shown.Pixel(3, 20), raised.Pixel(3, 20));
+}
+
+TEST_F(GalleryTest, ACheckBoxClickWritesItsNewStateAndShowsItsPicture) {
+    EXPECT_TRUE(Shows("chkAuto", "box_unchecked_raised.bmp"));
+    ClickOn("chkAuto");
+    EXPECT_TRUE(Eventually([&] { return Events() == "chkAuto OnClick State=cbGrayed\n"; }, 5000))
+        << Events();
+    EXPECT_TRUE(Shows("chkAuto", "box_grayed_raised.bmp"));
+    ClickOn("chkAuto");
+    EXPECT_TRUE(Eventually(
+        [&] {
+            return Events() == "chkAuto OnClick State=cbGrayed\nchkAuto OnClick State=cbChecked\n";
+        },
+        5000))
+        << Events();
+    EXPECT_TRUE(Shows("chkAuto", "box_checked_raised.bmp"));
+}
+
+TEST_F(GalleryTest, ARadioButtonClickUnchecksItsSiblingsOnTheSameParentOnly) {
+    EXPECT_TRUE(Shows("radLow", "radio_checked_raised.bmp"));
+    EXPECT_TRUE(Shows("radPanelA", "radio_checked_raised.bmp"));
+    ClickOn("radHigh");
+    EXPECT_TRUE(Eventually([&] { return Events() == "radHigh OnClick Checked=True\n"; }, 5000))
+        << Events();
+    MoveOver("btnOk");
+    EXPECT_TRUE(Shows("radHigh", "radio_checked_raised.bmp"));
+    EXPECT_TRUE(Shows("radLow", "radio_unchecked_raised.bmp"));
+    EXPECT_TRUE(Shows("radPanelA", "radio_checked_raised.bmp")) << "the panel's group";
 }
 
 } // namespace

@@ -2,7 +2,10 @@
 
 #include "package/ZvButton.h"
 #include "package/ZvButtonTx.h"
+#include "package/ZvCheckBox.h"
 #include "package/ZvNumLed.h"
+#include "package/ZvPanel.h"
+#include "package/ZvRadioButton.h"
 #include "platform/application/TTimer.h"
 #include "platform/controls/TImage.h"
 #include "platform/core/DateTime.h"
@@ -11,38 +14,48 @@
 #include <sstream>
 
 const FormClassInfo& TGalleryForm::Published() {
-    static const FormClassInfo info = FormClassInfo::Of<TGalleryForm>("TForm")
-                                          .Field("btnPlay", &TGalleryForm::btnPlay)
-                                          .Field("btnPlayNoHover", &TGalleryForm::btnPlayNoHover)
-                                          .Field("btnPlayDisabled", &TGalleryForm::btnPlayDisabled)
-                                          .Field("btnPlayNoClicks", &TGalleryForm::btnPlayNoClicks)
-                                          .Field("btnOk", &TGalleryForm::btnOk)
-                                          .Field("btnCancel", &TGalleryForm::btnCancel)
-                                          .Field("btnDisabled", &TGalleryForm::btnDisabled)
-                                          .Field("btnNoClicks", &TGalleryForm::btnNoClicks)
-                                          .Field("imgBackdrop", &TGalleryForm::imgBackdrop)
-                                          .Field("imgFrame", &TGalleryForm::imgFrame)
-                                          .Field("ledFloat", &TGalleryForm::ledFloat)
-                                          .Field("ledTime", &TGalleryForm::ledTime)
-                                          .Field("ledDate", &TGalleryForm::ledDate)
-                                          .Field("ledZeroLeading", &TGalleryForm::ledZeroLeading)
-                                          .Field("ledKeepRatio", &TGalleryForm::ledKeepRatio)
-                                          .Field("ledTransparent", &TGalleryForm::ledTransparent)
-                                          .Field("ledTemperature", &TGalleryForm::ledTemperature)
-                                          .Field("tmrClock", &TGalleryForm::tmrClock)
-                                          .Method("FormCreate", &TGalleryForm::FormCreate)
-                                          .Method("ButtonClick", &TGalleryForm::ButtonClick)
-                                          .Method("ButtonEnter", &TGalleryForm::ButtonEnter)
-                                          .Method("ButtonExit", &TGalleryForm::ButtonExit)
-                                          .Method("DisplayClick", &TGalleryForm::DisplayClick)
-                                          .Method("DisplayDblClick", &TGalleryForm::DisplayDblClick)
-                                          .Method("tmrClockTimer", &TGalleryForm::tmrClockTimer);
+    static const FormClassInfo info =
+        FormClassInfo::Of<TGalleryForm>("TForm")
+            .Field("btnPlay", &TGalleryForm::btnPlay)
+            .Field("btnPlayNoHover", &TGalleryForm::btnPlayNoHover)
+            .Field("btnPlayDisabled", &TGalleryForm::btnPlayDisabled)
+            .Field("btnPlayNoClicks", &TGalleryForm::btnPlayNoClicks)
+            .Field("btnOk", &TGalleryForm::btnOk)
+            .Field("btnCancel", &TGalleryForm::btnCancel)
+            .Field("btnDisabled", &TGalleryForm::btnDisabled)
+            .Field("btnNoClicks", &TGalleryForm::btnNoClicks)
+            .Field("imgBackdrop", &TGalleryForm::imgBackdrop)
+            .Field("imgFrame", &TGalleryForm::imgFrame)
+            .Field("ledFloat", &TGalleryForm::ledFloat)
+            .Field("ledTime", &TGalleryForm::ledTime)
+            .Field("ledDate", &TGalleryForm::ledDate)
+            .Field("ledZeroLeading", &TGalleryForm::ledZeroLeading)
+            .Field("ledKeepRatio", &TGalleryForm::ledKeepRatio)
+            .Field("ledTransparent", &TGalleryForm::ledTransparent)
+            .Field("ledTemperature", &TGalleryForm::ledTemperature)
+            .Field("chkPlain", &TGalleryForm::chkPlain)
+            .Field("chkAuto", &TGalleryForm::chkAuto)
+            .Field("chkUncheckedOnly", &TGalleryForm::chkUncheckedOnly)
+            .Field("chkNoClicks", &TGalleryForm::chkNoClicks)
+            .Field("chkSound", &TGalleryForm::chkSound)
+            .Field("radLow", &TGalleryForm::radLow)
+            .Field("radHigh", &TGalleryForm::radHigh)
+            .Field("radTxAuto", &TGalleryForm::radTxAuto)
+            .Field("pnlGroup", &TGalleryForm::pnlGroup)
+            .Field("radPanelA", &TGalleryForm::radPanelA)
+            .Field("radPanelB", &TGalleryForm::radPanelB)
+            .Field("radPanelTx", &TGalleryForm::radPanelTx)
+            .Field("tmrClock", &TGalleryForm::tmrClock)
+            .Method("FormCreate", &TGalleryForm::FormCreate)
+            .Method("ButtonClick", &TGalleryForm::ButtonClick)
+            .Method("ButtonEnter", &TGalleryForm::ButtonEnter)
+            .Method("ButtonExit", &TGalleryForm::ButtonExit)
+            .Method("CheckBoxClick", &TGalleryForm::CheckBoxClick)
+            .Method("RadioButtonClick", &TGalleryForm::RadioButtonClick)
+            .Method("DisplayClick", &TGalleryForm::DisplayClick)
+            .Method("DisplayDblClick", &TGalleryForm::DisplayDblClick)
+            .Method("tmrClockTimer", &TGalleryForm::tmrClockTimer);
     return info;
-}
-
-void PublishGalleryClasses() {
-    PublishZvButtonTx();
-    ZvNumLed::Publish();
 }
 
 TGalleryForm::TGalleryForm(TComponent* Owner) : TForm(Owner), FEvents(&std::cout) {}
@@ -51,6 +64,7 @@ void TGalleryForm::FormCreate(TObject*) {
     // The form resource has no say over clicks: the input base takes them at construction.
     btnPlayNoClicks->SetClicksDisabled(true);
     btnNoClicks->SetClicksDisabled(true);
+    chkNoClicks->SetClicksDisabled(true);
 
     ledFloat->SetValue(3.14159);
     ledZeroLeading->SetValue(42);
@@ -88,6 +102,18 @@ void TGalleryForm::ButtonExit(TObject* Sender) {
 
 namespace {
 
+const char* StateName(TCheckBoxState State) {
+    switch (State) {
+    case cbChecked:
+        return "cbChecked";
+    case cbGrayed:
+        return "cbGrayed";
+    case cbUnchecked:
+        break;
+    }
+    return "cbUnchecked";
+}
+
 // What a display's click line says of it: the number it shows, when it shows one.
 std::string ShownValue(const ZvNumLed& display) {
     double value = 0;
@@ -101,29 +127,20 @@ std::string ShownValue(const ZvNumLed& display) {
 
 } // namespace
 
+void TGalleryForm::CheckBoxClick(TObject* Sender) {
+    Event(Sender,
+          std::string("OnClick State=") + StateName(static_cast<ZvCheckBox*>(Sender)->GetState()));
+}
+
+void TGalleryForm::RadioButtonClick(TObject* Sender) {
+    const bool checked = static_cast<ZvRadioButton*>(Sender)->GetChecked();
+    Event(Sender, std::string("OnClick Checked=") + (checked ? "True" : "False"));
+}
+
 void TGalleryForm::DisplayClick(TObject* Sender) {
     Event(Sender, "OnClick" + ShownValue(*static_cast<ZvNumLed*>(Sender)));
 }
 
 void TGalleryForm::DisplayDblClick(TObject* Sender) {
     Event(Sender, "OnDblClick" + ShownValue(*static_cast<ZvNumLed*>(Sender)));
-}
-
-void TGalleryForm::ListComponents(std::ostream& Out) const {
-    for (int i = 0; i < ComponentCount(); ++i) {
-        const TComponent* component = Components(i);
-        const auto* control = dynamic_cast<const TControl*>(component);
-        if (control == nullptr || component->Name().empty()) {
-            continue;
-        }
-        int left = control->Left(), top = control->Top();
-        for (const TWinControl* parent = control->Parent(); parent != nullptr && parent != this;
-             parent = parent->Parent()) {
-            left += parent->Left();
-            top += parent->Top();
-        }
-        Out << component->Name() << ' ' << component->ClassName() << ' ' << left << ' ' << top
-            << ' ' << control->Width() << ' ' << control->Height() << '\n';
-    }
-    Out.flush();
 }

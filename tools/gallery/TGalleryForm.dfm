@@ -3,7 +3,7 @@ object GalleryForm: TGalleryForm
   Top = 40
   BorderStyle = bsSingle
   Caption = 'Hushwave component gallery'
-  ClientHeight = 392
+  ClientHeight = 544
   ClientWidth = 496
   Color = $00302B26
   Font.Color = clWhite
@@ -503,6 +503,244 @@ object GalleryForm: TGalleryForm
     Font.Name = 'Arial'
     Font.Style = []
     Transparent = True
+  end
+  object lblCheckBoxes: TLabel
+    Left = 16
+    Top = 400
+    Width = 448
+    Height = 16
+    AutoSize = False
+    Caption = 'ZvCheckBox and ZvCheckBoxTx: two values, three with AllowGrayed'
+    Font.Color = $00E0E0E0
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    Transparent = True
+  end
+  object chkPlain: ZvCheckBox
+    Left = 16
+    Top = 424
+    Width = 20
+    Height = 20
+    Appearance.Uncheck.RaisedBmp.Data = 'box_unchecked_raised.bmp'
+    Appearance.Uncheck.SunkenBmp.Data = 'box_unchecked_sunken.bmp'
+    Appearance.Uncheck.FocusedBmp.Data = 'box_unchecked_focused.bmp'
+    Appearance.Uncheck.DisabledBmp.Data = 'box_unchecked_disabled.bmp'
+    Appearance.Check.RaisedBmp.Data = 'box_checked_raised.bmp'
+    Appearance.Check.SunkenBmp.Data = 'box_checked_sunken.bmp'
+    Appearance.Check.FocusedBmp.Data = 'box_checked_focused.bmp'
+    Appearance.Check.DisabledBmp.Data = 'box_checked_disabled.bmp'
+    OnClick = CheckBoxClick
+  end
+  object chkAuto: ZvCheckBox
+    Left = 72
+    Top = 424
+    Width = 20
+    Height = 20
+    Appearance.Uncheck.RaisedBmp.Data = 'box_unchecked_raised.bmp'
+    Appearance.Uncheck.SunkenBmp.Data = 'box_unchecked_sunken.bmp'
+    Appearance.Uncheck.FocusedBmp.Data = 'box_unchecked_focused.bmp'
+    Appearance.Uncheck.DisabledBmp.Data = 'box_unchecked_disabled.bmp'
+    Appearance.Check.RaisedBmp.Data = 'box_checked_raised.bmp'
+    Appearance.Check.SunkenBmp.Data = 'box_checked_sunken.bmp'
+    Appearance.Check.FocusedBmp.Data = 'box_checked_focused.bmp'
+    Appearance.Check.DisabledBmp.Data = 'box_checked_disabled.bmp'
+    Appearance.Gray.RaisedBmp.Data = 'box_grayed_raised.bmp'
+    Appearance.Gray.SunkenBmp.Data = 'box_grayed_sunken.bmp'
+    Appearance.Gray.FocusedBmp.Data = 'box_grayed_focused.bmp'
+    Appearance.Gray.DisabledBmp.Data = 'box_grayed_disabled.bmp'
+    AllowGrayed = True
+    OnClick = CheckBoxClick
+  end
+  object chkUncheckedOnly: ZvCheckBox
+    Left = 128
+    Top = 424
+    Width = 20
+    Height = 20
+    Appearance.Uncheck.RaisedBmp.Data = 'box_unchecked_raised.bmp'
+    Appearance.Uncheck.SunkenBmp.Data = 'box_unchecked_sunken.bmp'
+    Appearance.Uncheck.FocusedBmp.Data = 'box_unchecked_focused.bmp'
+    Appearance.Uncheck.DisabledBmp.Data = 'box_unchecked_disabled.bmp'
+    OnClick = CheckBoxClick
+  end
+  object chkNoClicks: ZvCheckBox
+    Left = 184
+    Top = 424
+    Width = 20
+    Height = 20
+    Appearance.Uncheck.RaisedBmp.Data = 'box_unchecked_raised.bmp'
+    Appearance.Uncheck.SunkenBmp.Data = 'box_unchecked_sunken.bmp'
+    Appearance.Uncheck.FocusedBmp.Data = 'box_unchecked_focused.bmp'
+    Appearance.Uncheck.DisabledBmp.Data = 'box_unchecked_disabled.bmp'
+    Appearance.Check.RaisedBmp.Data = 'box_checked_raised.bmp'
+    Appearance.Check.SunkenBmp.Data = 'box_checked_sunken.bmp'
+    Appearance.Check.FocusedBmp.Data = 'box_checked_focused.bmp'
+    Appearance.Check.DisabledBmp.Data = 'box_checked_disabled.bmp'
+    OnClick = CheckBoxClick
+  end
+  object chkSound: ZvCheckBoxTx
+    Left = 240
+    Top = 424
+    Width = 104
+    Height = 20
+    Appearance.Uncheck.RaisedBmp.Data = 'box_unchecked_wide_raised.bmp'
+    Appearance.Uncheck.SunkenBmp.Data = 'box_unchecked_wide_sunken.bmp'
+    Appearance.Uncheck.FocusedBmp.Data = 'box_unchecked_wide_focused.bmp'
+    Appearance.Uncheck.DisabledBmp.Data = 'box_unchecked_wide_disabled.bmp'
+    Appearance.Check.RaisedBmp.Data = 'box_checked_wide_raised.bmp'
+    Appearance.Check.SunkenBmp.Data = 'box_checked_wide_sunken.bmp'
+    Appearance.Check.FocusedBmp.Data = 'box_checked_wide_focused.bmp'
+    Appearance.Check.DisabledBmp.Data = 'box_checked_wide_disabled.bmp'
+    Appearance.Gray.RaisedBmp.Data = 'box_grayed_wide_raised.bmp'
+    Appearance.Gray.SunkenBmp.Data = 'box_grayed_wide_sunken.bmp'
+    Appearance.Gray.FocusedBmp.Data = 'box_grayed_wide_focused.bmp'
+    Appearance.Gray.DisabledBmp.Data = 'box_grayed_wide_disabled.bmp'
+    Caption = 'Sound'
+    Font.Color = clWhite
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    AllowGrayed = True
+    Checked = True
+    OnClick = CheckBoxClick
+  end
+  object lblBoxCaptions: TLabel
+    Left = 16
+    Top = 448
+    Width = 220
+    Height = 14
+    AutoSize = False
+    Caption = 'plain      grayed     unchecked  no clicks'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
+  end
+  object lblRadioButtons: TLabel
+    Left = 16
+    Top = 470
+    Width = 448
+    Height = 16
+    AutoSize = False
+    Caption = 'ZvRadioButton and ZvRadioButtonTx: one group on the form, one on the panel'
+    Font.Color = $00E0E0E0
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    Transparent = True
+  end
+  object radLow: ZvRadioButton
+    Left = 16
+    Top = 496
+    Width = 20
+    Height = 20
+    Appearance.Uncheck.RaisedBmp.Data = 'radio_unchecked_raised.bmp'
+    Appearance.Uncheck.SunkenBmp.Data = 'radio_unchecked_sunken.bmp'
+    Appearance.Uncheck.FocusedBmp.Data = 'radio_unchecked_focused.bmp'
+    Appearance.Uncheck.DisabledBmp.Data = 'radio_unchecked_disabled.bmp'
+    Appearance.Check.RaisedBmp.Data = 'radio_checked_raised.bmp'
+    Appearance.Check.SunkenBmp.Data = 'radio_checked_sunken.bmp'
+    Appearance.Check.FocusedBmp.Data = 'radio_checked_focused.bmp'
+    Appearance.Check.DisabledBmp.Data = 'radio_checked_disabled.bmp'
+    Checked = True
+    OnClick = RadioButtonClick
+  end
+  object radHigh: ZvRadioButton
+    Left = 48
+    Top = 496
+    Width = 20
+    Height = 20
+    Appearance.Uncheck.RaisedBmp.Data = 'radio_unchecked_raised.bmp'
+    Appearance.Uncheck.SunkenBmp.Data = 'radio_unchecked_sunken.bmp'
+    Appearance.Uncheck.FocusedBmp.Data = 'radio_unchecked_focused.bmp'
+    Appearance.Uncheck.DisabledBmp.Data = 'radio_unchecked_disabled.bmp'
+    Appearance.Check.RaisedBmp.Data = 'radio_checked_raised.bmp'
+    Appearance.Check.SunkenBmp.Data = 'radio_checked_sunken.bmp'
+    Appearance.Check.FocusedBmp.Data = 'radio_checked_focused.bmp'
+    Appearance.Check.DisabledBmp.Data = 'radio_checked_disabled.bmp'
+    OnClick = RadioButtonClick
+  end
+  object radTxAuto: ZvRadioButtonTx
+    Left = 80
+    Top = 496
+    Width = 104
+    Height = 20
+    Appearance.Uncheck.RaisedBmp.Data = 'radio_unchecked_wide_raised.bmp'
+    Appearance.Uncheck.SunkenBmp.Data = 'radio_unchecked_wide_sunken.bmp'
+    Appearance.Uncheck.FocusedBmp.Data = 'radio_unchecked_wide_focused.bmp'
+    Appearance.Uncheck.DisabledBmp.Data = 'radio_unchecked_wide_disabled.bmp'
+    Appearance.Check.RaisedBmp.Data = 'radio_checked_wide_raised.bmp'
+    Appearance.Check.SunkenBmp.Data = 'radio_checked_wide_sunken.bmp'
+    Appearance.Check.FocusedBmp.Data = 'radio_checked_wide_focused.bmp'
+    Appearance.Check.DisabledBmp.Data = 'radio_checked_wide_disabled.bmp'
+    Caption = 'Auto'
+    Font.Color = clWhite
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    OnClick = RadioButtonClick
+  end
+  object pnlGroup: ZvPanel
+    Left = 208
+    Top = 490
+    Width = 272
+    Height = 32
+    BevelOuter = bvLowered
+    Caption = ''
+    Color = $00403A33
+    DesignTimeVisible = False
+    object radPanelA: ZvRadioButton
+      Left = 8
+      Top = 6
+      Width = 20
+      Height = 20
+      Appearance.Uncheck.RaisedBmp.Data = 'radio_unchecked_raised.bmp'
+      Appearance.Uncheck.SunkenBmp.Data = 'radio_unchecked_sunken.bmp'
+      Appearance.Uncheck.FocusedBmp.Data = 'radio_unchecked_focused.bmp'
+      Appearance.Uncheck.DisabledBmp.Data = 'radio_unchecked_disabled.bmp'
+      Appearance.Check.RaisedBmp.Data = 'radio_checked_raised.bmp'
+      Appearance.Check.SunkenBmp.Data = 'radio_checked_sunken.bmp'
+      Appearance.Check.FocusedBmp.Data = 'radio_checked_focused.bmp'
+      Appearance.Check.DisabledBmp.Data = 'radio_checked_disabled.bmp'
+      Checked = True
+      OnClick = RadioButtonClick
+    end
+    object radPanelB: ZvRadioButton
+      Left = 40
+      Top = 6
+      Width = 20
+      Height = 20
+      Appearance.Uncheck.RaisedBmp.Data = 'radio_unchecked_raised.bmp'
+      Appearance.Uncheck.SunkenBmp.Data = 'radio_unchecked_sunken.bmp'
+      Appearance.Uncheck.FocusedBmp.Data = 'radio_unchecked_focused.bmp'
+      Appearance.Uncheck.DisabledBmp.Data = 'radio_unchecked_disabled.bmp'
+      Appearance.Check.RaisedBmp.Data = 'radio_checked_raised.bmp'
+      Appearance.Check.SunkenBmp.Data = 'radio_checked_sunken.bmp'
+      Appearance.Check.FocusedBmp.Data = 'radio_checked_focused.bmp'
+      Appearance.Check.DisabledBmp.Data = 'radio_checked_disabled.bmp'
+      OnClick = RadioButtonClick
+    end
+    object radPanelTx: ZvRadioButtonTx
+      Left = 72
+      Top = 6
+      Width = 104
+      Height = 20
+      Appearance.Uncheck.RaisedBmp.Data = 'radio_unchecked_wide_raised.bmp'
+      Appearance.Uncheck.SunkenBmp.Data = 'radio_unchecked_wide_sunken.bmp'
+      Appearance.Uncheck.FocusedBmp.Data = 'radio_unchecked_wide_focused.bmp'
+      Appearance.Uncheck.DisabledBmp.Data = 'radio_unchecked_wide_disabled.bmp'
+      Appearance.Check.RaisedBmp.Data = 'radio_checked_wide_raised.bmp'
+      Appearance.Check.SunkenBmp.Data = 'radio_checked_wide_sunken.bmp'
+      Appearance.Check.FocusedBmp.Data = 'radio_checked_wide_focused.bmp'
+      Appearance.Check.DisabledBmp.Data = 'radio_checked_wide_disabled.bmp'
+      Caption = 'Panel'
+      Font.Color = clWhite
+      Font.Height = -11
+      Font.Name = 'Arial'
+      Font.Style = []
+      OnClick = RadioButtonClick
+    end
   end
   object tmrClock: TTimer
     Interval = 1000

@@ -5,8 +5,9 @@
 //
 //   <component name> <event> [<name>=<value> ...]
 //
-// OnClick lines of the buttons carry the form's ModalResult after the click; those of a
-// number display carry the value it shows.
+// OnClick lines of the buttons carry the form's ModalResult after the click, those of a check
+// box its new State, those of a radio button whether it is Checked, and those of a number
+// display the value it shows.
 
 #include "platform/binding/FormClassInfo.h"
 #include "platform/binding/FormResource.h"
@@ -20,6 +21,9 @@ class TLabel;
 class TTimer;
 class ZvButton;
 class ZvButtonTx;
+class ZvCheckBox;
+class ZvPanel;
+class ZvRadioButton;
 class ZvNumLed;
 
 class TGalleryForm : public TForm {
@@ -30,14 +34,14 @@ public:
 
     // Where the event lines go; standard output unless set.
     void SetEventStream(std::ostream& Stream) { FEvents = &Stream; }
-    // One line for each named control: name, class and its bounds in the form's client area.
-    void ListComponents(std::ostream& Out) const;
 
     // The handlers the form resource binds.
     void FormCreate(TObject* Sender);
     void ButtonClick(TObject* Sender);
     void ButtonEnter(TObject* Sender);
     void ButtonExit(TObject* Sender);
+    void CheckBoxClick(TObject* Sender);
+    void RadioButtonClick(TObject* Sender);
     void DisplayClick(TObject* Sender);
     void DisplayDblClick(TObject* Sender);
     void tmrClockTimer(TObject* Sender);
@@ -59,6 +63,18 @@ public:
     ZvNumLed* ledKeepRatio = nullptr;
     ZvNumLed* ledTransparent = nullptr;
     ZvNumLed* ledTemperature = nullptr;
+    ZvCheckBox* chkPlain = nullptr;
+    ZvCheckBox* chkAuto = nullptr;
+    ZvCheckBox* chkUncheckedOnly = nullptr;
+    ZvCheckBox* chkNoClicks = nullptr;
+    ZvCheckBox* chkSound = nullptr;
+    ZvRadioButton* radLow = nullptr;
+    ZvRadioButton* radHigh = nullptr;
+    ZvRadioButton* radTxAuto = nullptr;
+    ZvPanel* pnlGroup = nullptr;
+    ZvRadioButton* radPanelA = nullptr;
+    ZvRadioButton* radPanelB = nullptr;
+    ZvRadioButton* radPanelTx = nullptr;
     TTimer* tmrClock = nullptr;
 
     static const FormClassInfo& Published();
@@ -72,6 +88,3 @@ private:
     // Last, so that the fields above are there when it fills them.
     FormResource FResource{*this, Published()};
 };
-
-// Makes the package's components known to form resources; before the first TGalleryForm.
-void PublishGalleryClasses();

@@ -104,6 +104,40 @@ SkinPicture RoundButton(Look look) {
     return {std::string("round_") + Suffix(look) + ".bmp", pixels};
 }
 
+enum class Mark { None, Tick, Bar, Dot };
+
+// A check box's or radio button's picture, its box or disc at the left and the rest the form's
+// colour, where a text variant's caption goes: the mark tells the value.
+SkinPicture Indicator(const std::string& name, bool round, Mark mark, int width, Look look) {
+    constexpr int kSize = 20;
+    FineCanvas canvas(width, kSize, kForm);
+    const Shading s = ShadingFor(look);
+    if (round) {
+        const Vec2 centre{kSize / 2.0, kSize / 2.0};
+        canvas.FillGradient(EllipseArc(centre, 9, 9, 0, 2 * M_PI, 64), 1, kSize - 1, s.rimTop,
+                            s.rimBottom);
+        canvas.FillGradient(EllipseArc(centre, 7.5, 7.5, 0, 2 * M_PI, 64), 2.5, kSize - 2.5,
+                            s.bodyTop, s.bodyBottom);
+    } else {
+        DrawBody(canvas, RoundedRect(1, 1, kSize - 1, kSize - 1, 3),
+                 RoundedRect(1, 1, kSize - 1, kSize - 1, 3, 1.5), 1, kSize - 1, s);
+    }
+    switch (mark) {
+    case Mark::Tick:
+        canvas.FillPolygon({{4.5, 10}, {7, 7.5}, {9, 10}, {14.5, 4}, {16.5, 6.5}, {9, 15}}, s.mark);
+        break;
+    case Mark::Bar:
+        canvas.FillRect(5, 8.5, 15, 11.5, s.mark);
+        break;
+    case Mark::Dot:
+        canvas.FillEllipse({kSize / 2.0, kSize / 2.0}, 4, 4, s.mark);
+        break;
+    case Mark::None:
+        break;
+    }
+    return {name + "_" + Suffix(look) + ".bmp", canvas.Resolve()};
+}
+
 // Diagonal stripes in two blues with a title bar's gradient: what a transparent display lets
 // through is plain to see.
 SkinPicture Backdrop() {
@@ -135,6 +169,23 @@ std::vector<SkinPicture> DrawGalleryPictures() {
     for (Look look : kLooks) {
         pictures.push_back(WideButton(look));
         pictures.push_back(RoundButton(look));
+    }
+    struct Value {
+        const char* name;
+        bool round;
+        Mark mark;
+    };
+    constexpr Value kValues[] = {{"box_unchecked", false, Mark::None},
+                                 {"box_checked", false, Mark::Tick},
+                                 {"box_grayed", false, Mark::Bar},
+                                 {"radio_unchecked", true, Mark::None},
+                                 {"radio_checked", true, Mark::Dot}};
+    for (const Value& value : kValues) {
+        for (Look look : kLooks) {
+            pictures.push_back(Indicator(value.name, value.round, value.mark, 20, look));
+            pictures.push_back(
+                Indicator(std::string(value.name) + "_wide", value.round, value.mark, 104, look));
+        }
     }
     pictures.push_back(Backdrop());
     pictures.push_back(Frame());

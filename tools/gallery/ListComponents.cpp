@@ -1,0 +1,24 @@
+#include "tools/gallery/ListComponents.h"
+
+#include "platform/controls/TWinControl.h"
+
+#include <ostream>
+
+void ListComponents(const TCustomForm& Form, std::ostream& Out) {
+    for (int i = 0; i < Form.ComponentCount(); ++i) {
+        const TComponent* component = Form.Components(i);
+        const auto* control = dynamic_cast<const TControl*>(component);
+        if (control == nullptr || component->Name().empty()) {
+            continue;
+        }
+        int left = control->Left(), top = control->Top();
+        for (const TWinControl* parent = control->Parent(); parent != nullptr && parent != &Form;
+             parent = parent->Parent()) {
+            left += parent->Left();
+            top += parent->Top();
+        }
+        Out << component->Name() << ' ' << component->ClassName() << ' ' << left << ' ' << top
+            << ' ' << control->Width() << ' ' << control->Height() << '\n';
+    }
+    Out.flush();
+}
