@@ -1,6 +1,8 @@
 #include "platform/controls/TControl.h"
 
+#include "platform/controls/DesignerHook.h"
 #include "platform/controls/InputDispatcher.h"
+#include "platform/controls/TCustomForm.h"
 #include "platform/controls/TWinControl.h"
 #include "platform/core/Exception.h"
 #include "platform/graphics/TFont.h"
@@ -381,7 +383,31 @@ LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
     return message.Result;
 }
 
+namespace {
+
+bool IsMouseMessage(UINT Msg) {
+    return (Msg >= WM_MOUSEMOVE && Msg <= WM_MBUTTONDBLCLK) || Msg == WM_MOUSELEAVE;
+}
+
+// The designer of the form a control at design time lies on, if it has one.
+IDesignerHook* DesignerOf(TControl& Control) {
+    TControl* top = &Control;
+    while (top->Parent() != nullptr) {
+        top = top->Parent();
+    }
+    auto* form = dynamic_cast<TCustomForm*>(top);
+    return form != nullptr ? form->Designer() : nullptr;
+}
+
+} // namespace
+
 void TControl::WndProc(TMessage& Message) {
+    if (ComponentState().Contains(csDesigning) && IsMouseMessage(Message.Msg)) {
+        IDesignerHook* designer = DesignerOf(*this);
+        if (designer != nullptr && designer->IsDesignMsg(this, Message)) {
+            return;
+        }
+    }
     // Without csDoubleClicks the second press of a double click is an ordinary press.
     if (!FControlStyle.Contains(csDoubleClicks) &&
         (Message.Msg == WM_LBUTTONDBLCLK || Message.Msg == WM_RBUTTONDBLCLK ||

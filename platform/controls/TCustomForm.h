@@ -21,6 +21,8 @@ using enum TPosition;
 
 class TCanvas;
 
+class IDesignerHook;
+
 class TCustomForm : public TWinControl {
 public:
     HUSHWAVE_CLASS_NAME(TCustomForm)
@@ -42,6 +44,9 @@ public:
     void SetBorderStyle(TFormBorderStyle Value) { FBorderStyle = Value; }
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition Value) { FPosition = Value; }
+    // The designer of a form read for design; its controls' mouse messages reach it first.
+    IDesignerHook* Designer() const { return FDesigner; }
+    void SetDesigner(IDesignerHook* Value) { FDesigner = Value; }
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult Value) { FModalResult = Value; }
 
@@ -74,6 +79,7 @@ private:
     bool FPlaced = false;
     TFormBorderStyle FBorderStyle = bsSizeable;
     TPosition FPosition = poDesigned;
+    IDesignerHook* FDesigner = nullptr;
     TModalResult FModalResult = mrNone;
 };
 

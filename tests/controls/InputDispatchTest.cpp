@@ -9,6 +9,7 @@
 #include "RecordingControls.h"
 #include "platform/backend/headless/HeadlessInput.h"
 #include "platform/backend/headless/HeadlessWindowSystem.h"
+#include "platform/controls/DesignerHook.h"
 #include "platform/controls/InputDispatcher.h"
 #include "platform/core/Exception.h"
 #include "platform/kernel/Clock.h"
@@ -497,6 +498,37 @@ TEST_F(InputDispatch, ModifiersLetGoElsewhereAreClearedAndAltReachesMouseMessage
     pointer->Click(PointerButton::Left, 12, 12);
     EXPECT_FALSE(seen.Contains(ssAlt));
     DestroyWindowRecord(other);
+}
+
+// A designer that takes every mouse message of a form read for design and records whose it was.
+class RecordingDesigner final : public IDesignerHook {
+public:
+    explicit RecordingDesigner(EventLog& log) : m_log(&log) {}
+    bool IsDesignMsg(TControl* Sender, TMessage& Message) override {
+        if (Message.Msg == WM_LBUTTONDOWN) {
+            m_log->lines.push_back("designer down on " + Sender->Name());
+        }
+        return true;
+    }
+
+private:
+    EventLog* m_log;
+};
+
+TEST_F(InputDispatch, AtDesignTimeTheDesignerTakesTheMouseBeforeTheControls) {
+    RecordingDesigner designer(log);
+    form->SetDesigner(&designer);
+    form->SetDesigning(true);
+    Run({{'m', 67, 17}, {'p'}, {'r'}, {'m', 12, 12}, {'p'}, {'r'}});
+    EXPECT_EQ(log.Take(), (Lines{"designer down on b1", "designer down on a"}))
+        << "the controls neither pressed nor clicked";
+
+    form->SetDesigning(false);
+    Run({{'m', 67, 17}, {'p'}, {'r'}});
+    EXPECT_EQ(log.Take(), (Lines{"b1 move 2,2", "b1 down left 2,2", "b capture lost", "b1 click",
+                                 "b1 up left 2,2"}))
+        << "outside design time the designer is not asked";
+    form->SetDesigner(nullptr);
 }
 
 } // namespace

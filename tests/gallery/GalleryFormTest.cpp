@@ -15,6 +15,7 @@
 #include "platform/kernel/Clock.h"
 #include "platform/window/MessageLoop.h"
 #include "tools/gallery/TGalleryForm.h"
+#include "tools/gallery/TPreviewForm.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -297,6 +299,64 @@ TEST(GalleryProgram, RefusesAnUnknownOption) {
     int exitCode = -1;
     EXPECT_EQ(RunGallery("--bogus 2>/dev/null", exitCode), "");
     EXPECT_EQ(exitCode, 2);
+}
+
+// A form read for design: a click selects the topmost control under the pointer that takes
+// mouse input, and no control handles it; a panel hidden at design time lets the click reach
+// the button beneath it.
+TEST_F(GalleryPreview, AtDesignTimeAClickSelectsTheControlUnderThePointer) {
+    const std::string file = Write("design.dfm", "object Designed: TForm\n"
+                                                 "  Width = 200\n"
+                                                 "  Height = 120\n"
+                                                 "  object btnUnder: TButton\n"
+                                                 "    Left = 10\n"
+                                                 "    Top = 10\n"
+                                                 "    Width = 60\n"
+                                                 "    Height = 30\n"
+                                                 "  end\n"
+                                                 "  object pnlHidden: ZvPanel\n"
+                                                 "    Left = 0\n"
+                                                 "    Top = 0\n"
+                                                 "    Width = 100\n"
+                                                 "    Height = 50\n"
+                                                 "    DesignTimeVisible = False\n"
+                                                 "  end\n"
+                                                 "  object pnlShown: ZvPanel\n"
+                                                 "    Left = 100\n"
+                                                 "    Top = 60\n"
+                                                 "    Width = 100\n"
+                                                 "    Height = 50\n"
+                                                 "    object btnInside: TButton\n"
+                                                 "      Left = 10\n"
+                                                 "      Top = 10\n"
+                                                 "      Width = 40\n"
+                                                 "      Height = 20\n"
+                                                 "    end\n"
+                                                 "  end\n"
+                                                 "end\n");
+    RegisterZvComponents();
+    for (FormReadMode mode : {FormReadMode::Design, FormReadMode::Run}) {
+        TPreviewForm::SetSource(file, mode);
+        std::ostringstream events;
+        {
+            TPreviewForm form(nullptr);
+            form.SetEventStream(events);
+            form.Show();
+            MessageLoop::Instance().ProcessMessages();
+            HeadlessPointer pointer(form.Handle());
+            for (auto [x, y] : {std::pair{20, 20}, std::pair{120, 75}, std::pair{180, 100}}) {
+                pointer.Click(PointerButton::Left, x, y);
+                MessageLoop::Instance().ProcessMessages();
+            }
+        }
+        MessageLoop::Instance().Reset();
+        if (mode == FormReadMode::Design) {
+            EXPECT_EQ(events.str(), "select btnUnder\nselect btnInside\nselect pnlShown\n");
+        } else {
+            EXPECT_EQ(events.str(), "pnlHidden OnClick\nbtnInside OnClick\npnlShown OnClick\n")
+                << "at run time the panel covers the button and the controls take the clicks";
+        }
+    }
 }
 
 } // namespace

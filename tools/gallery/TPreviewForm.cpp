@@ -2,6 +2,7 @@
 
 #include "platform/core/Exception.h"
 #include "platform/forms/FormParser.h"
+#include "platform/window/Messages.h"
 
 #include <filesystem>
 #include <fstream>
@@ -102,6 +103,9 @@ TPreviewForm::TPreviewForm(TComponent* Owner) : TForm(Owner), FEvents(&std::cout
     } catch (const Exception& e) {
         throw Exception(Path + ": " + e.Message());
     }
+    if (Mode == FormReadMode::Design) {
+        SetDesigner(this);
+    }
     for (int i = 0; i < ComponentCount(); ++i) {
         auto* control = dynamic_cast<TControl*>(Components(i));
         if (control != nullptr && !control->Name().empty()) {
@@ -110,4 +114,15 @@ TPreviewForm::TPreviewForm(TComponent* Owner) : TForm(Owner), FEvents(&std::cout
             };
         }
     }
+}
+
+bool TPreviewForm::IsDesignMsg(TControl* Sender, TMessage& Message) {
+    if (Message.Msg == WM_LBUTTONDOWN) {
+        TControl* named = Sender;
+        while (named->Name().empty() && named->Parent() != nullptr) {
+            named = named->Parent();
+        }
+        *FEvents << "select " << named->Name() << std::endl;
+    }
+    return true;
 }

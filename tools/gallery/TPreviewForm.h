@@ -9,8 +9,13 @@
 // class, property or value the classes do not take, a picture that cannot be read, or a size
 // beyond kMaxPreviewExtent is refused with an Exception whose message names the file and,
 // where there is one, the line.
+//
+// Read for design, the form is its own designer: a click selects the control under the pointer
+// (the topmost one that takes mouse input, so a panel hidden at design time lets it through to
+// what lies beneath) and writes "select <name>"; no control sees the mouse.
 
 #include "platform/binding/FormReader.h"
+#include "platform/controls/DesignerHook.h"
 #include "platform/controls/TCustomForm.h"
 
 #include <iosfwd>
@@ -18,7 +23,7 @@
 
 inline constexpr int kMaxPreviewExtent = 8192;
 
-class TPreviewForm : public TForm {
+class TPreviewForm : public TForm, private IDesignerHook {
 public:
     HUSHWAVE_CLASS_NAME(TPreviewForm)
 
@@ -32,5 +37,7 @@ public:
     void SetEventStream(std::ostream& Stream) { FEvents = &Stream; }
 
 private:
+    bool IsDesignMsg(TControl* Sender, TMessage& Message) override;
+
     std::ostream* FEvents;
 };
