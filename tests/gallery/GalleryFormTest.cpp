@@ -195,11 +195,13 @@ TEST(GalleryProgram, ListsEveryControlWithItsClassAndBoundsAndEnds) {
     int exitCode = -1;
     const std::string list = RunGallery("--list", exitCode);
     EXPECT_EQ(exitCode, 0);
-    for (const char* line :
-         {"btnPlay ZvButton 48 36 40 40\n", "btnPlayDisabled ZvButton 288 36 40 40\n",
-          "btnOk ZvButtonTx 16 130 104 30\n", "btnDisabled ZvButtonTx 256 130 104 30\n",
-          "ledFloat ZvNumLed 16 214 132 40\n", "ledTemperature ZvNumLed 356 282 108 40\n",
-          "imgBackdrop TImage 304 344 160 44\n"}) {
+    for (const char* line : {"btnPlay ZvButton ZvComponents 48 36 40 40\n",
+                             "btnPlayDisabled ZvButton ZvComponents 288 36 40 40\n",
+                             "btnOk ZvButtonTx ZvComponentsTx 16 130 104 30\n",
+                             "btnDisabled ZvButtonTx ZvComponentsTx 256 130 104 30\n",
+                             "ledFloat ZvNumLed ZvComponents 16 214 132 40\n",
+                             "ledTemperature ZvNumLed ZvComponents 356 282 108 40\n",
+                             "imgBackdrop TImage - 304 344 160 44\n"}) {
         EXPECT_NE(list.find(line), std::string::npos) << line << "in\n" << list;
     }
     EXPECT_EQ(list.find("tmrClock"), std::string::npos) << "a timer has no bounds";

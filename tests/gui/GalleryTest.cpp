@@ -45,9 +45,9 @@ std::map<std::string, RECT> ListedBounds() {
     pclose(pipe);
     std::map<std::string, RECT> bounds;
     std::istringstream lines(out);
-    std::string name, className;
+    std::string name, className, page;
     int left, top, width, height;
-    while (lines >> name >> className >> left >> top >> width >> height) {
+    while (lines >> name >> className >> page >> left >> top >> width >> height) {
         bounds[name] = RECT{left, top, left + width, top + height};
     }
     return bounds;

@@ -1,5 +1,6 @@
 #include "tools/gallery/ListComponents.h"
 
+#include "platform/binding/ComponentPalette.h"
 #include "platform/controls/TWinControl.h"
 
 #include <ostream>
@@ -17,8 +18,11 @@ void ListComponents(const TCustomForm& Form, std::ostream& Out) {
             left += parent->Left();
             top += parent->Top();
         }
-        Out << component->Name() << ' ' << component->ClassName() << ' ' << left << ' ' << top
-            << ' ' << control->Width() << ' ' << control->Height() << '\n';
+        // A class on no palette page (the platform's own controls) shows "-" for its page.
+        const std::string page = PalettePageOf(component->ClassName());
+        Out << component->Name() << ' ' << component->ClassName() << ' '
+            << (page.empty() ? "-" : page) << ' ' << left << ' ' << top << ' ' << control->Width()
+            << ' ' << control->Height() << '\n';
     }
     Out.flush();
 }

@@ -1,8 +1,8 @@
 // The component gallery: shows the package's skinned components on one window of the window
 // system HUSHWAVE_BACKEND names, and writes a line on standard output for each of their events.
 //   hushwave-gallery           shows the window until it is closed
-//   hushwave-gallery --list    prints name, class and bounds (left top width height) of each
-//                              control on the form, and ends
+//   hushwave-gallery --list    prints name, class, palette page ("-" for none) and bounds
+//                              (left top width height) of each control on the form, and ends
 //   hushwave-gallery FORM.dfm  shows the form resource FORM.dfm as its program would, with the
 //                              pictures it names read from its folder; a click on a control
 //                              writes "<name> OnClick"
