@@ -4,11 +4,37 @@
 #include "platform/core/Assert.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+#include <limits>
+#include <string>
 
 namespace kiln {
+
+namespace {
+
+// The decimal digits of a whole, finite, non-negative number, lowest first: every digit of its
+// exact value, however large it is, and "0" for zero.
+std::string LowestDigitsFirst(double whole) {
+    char text[std::numeric_limits<double>::max_exponent10 + 2];
+    const std::to_chars_result written =
+        std::to_chars(std::begin(text), std::end(text), whole, std::chars_format::fixed, 0);
+    std::string digits(std::begin(text), written.ptr);
+    std::reverse(digits.begin(), digits.end());
+    return digits;
+}
+
+// Whether the value falls on a day of the calendar the platform decodes, the years 1 to 9999;
+// never for a value that is no number.
+bool InCalendar(TDateTime value) {
+    static const TDateTime first = EncodeDate(1, 1, 1), pastLast = EncodeDate(10000, 1, 1);
+    return value >= first && value < pastLast;
+}
+
+} // namespace
 
 ZvNumLed_imp::ZvNumLed_imp(TComponent* owner, TWinControl* parent, int width, int height)
     : m_colours{Color::FromValue(0xFF000000), Color::FromValue(0xFF000000)}, m_dateTime(Now()) {
@@ -107,6 +133,9 @@ void ZvNumLed_imp::Off(unsigned index) {
 }
 
 void ZvNumLed_imp::Resize(int width, int height) {
+    // A group, and so the row, cannot take a negative size.
+    width = std::max(width, 0);
+    height = std::max(height, 0);
     if (m_keepRatio) {
         ScalableFigure& row = m_row.Figure();
         HUSHWAVE_ASSERT_TEXT(row.OriginalWidth() > 0 && row.OriginalHeight() > 0,
@@ -215,18 +244,18 @@ void ZvNumLed_imp::RenderNumber(double value) {
     for (std::size_t i = dot; i < length; ++i) {
         places += m_format[i] == '8';
     }
-    // The lowest eighteen digits are all any format can show; they are exact even for values
-    // beyond the integer range. A value that is no number shows zeros.
-    const double magnitude = std::fabs(std::floor(value * std::pow(10.0, places) + 0.5));
-    uint64_t n = std::isfinite(magnitude) ? uint64_t(std::fmod(magnitude, 1e18)) : 0;
+    // A value that is no number, or too large for a double once scaled, shows zeros.
+    const double whole = std::fabs(std::floor(value * std::pow(10.0, places) + 0.5));
+    const std::string digits = std::isfinite(whole) ? LowestDigitsFirst(whole) : "0";
+    std::size_t next = 0;
     bool shown = false;
     for (std::size_t i = length; i >= 1; --i) {
         if (m_format[i - 1] != '8') {
             continue;
         }
-        const int d = int(n % 10);
-        n /= 10;
-        if (i < dot && d == 0 && n == 0 && !m_zeroLeading && shown) {
+        const int d = next < digits.size() ? digits[next] - '0' : 0;
+        const bool higherAreZero = ++next >= digits.size();
+        if (i < dot && d == 0 && higherAreZero && !m_zeroLeading && shown) {
             m_states[i - 1] = 0;
         } else {
             m_states[i - 1] = d + 1;
@@ -252,7 +281,9 @@ void ZvNumLed_imp::RenderDateTime(TDateTime value) {
 
 void ZvNumLed_imp::RenderTime() {
     uint16_t hour = 0, minute = 0, second = 0, msec = 0;
-    DecodeTime(m_dateTime, hour, minute, second, msec);
+    if (InCalendar(m_dateTime)) {
+        DecodeTime(m_dateTime, hour, minute, second, msec);
+    }
     RenderField("Hh", hour);
     RenderField("Mm", minute);
     RenderField("Ss", second);
@@ -260,7 +291,9 @@ void ZvNumLed_imp::RenderTime() {
 
 void ZvNumLed_imp::RenderDate() {
     uint16_t year = 0, month = 0, day = 0;
-    DecodeDate(m_dateTime, year, month, day);
+    if (InCalendar(m_dateTime)) {
+        DecodeDate(m_dateTime, year, month, day);
+    }
     RenderField("Dd", day);
     RenderField("Mm", month);
     RenderField("Yy", year);

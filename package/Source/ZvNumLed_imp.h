@@ -5,9 +5,10 @@
 //
 // Numbers fill the "8" places right to left, the lowest digits first; digits that do not fit
 // are dropped, and the sign is not shown. A time fills "H", "M" and "S" places, a date "D", "M"
-// and "Y" places, right to left as well. A glyph switched off shows every segment dark until it
-// is switched on again; a new layout keeps the places that were off dark. Zeros left of the
-// units digit are blank unless zero leading is on.
+// and "Y" places, right to left as well. A number that is no number shows 0, and a time or
+// date outside the years 1 to 9999 zeros in every place. A glyph switched off shows every segment
+// dark until it is switched on again; a new layout keeps the places that were off dark. Zeros left
+// of the units digit are blank unless zero leading is on.
 //
 // The time and date of the platform are day counts in a double, so one value setter serves
 // both: the display's type says what the value is.

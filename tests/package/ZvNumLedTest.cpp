@@ -56,6 +56,10 @@ TEST_F(ZvNumLedTest, NumbersFillTheDigitPlacesFromTheRight) {
         {"8888", false, 123456, "3456"},
         {"8888", false, 55340232221128654848.0, "4848"}, // 3 × 2^64
         {"8888", false, std::numeric_limits<double>::quiet_NaN(), "   0"},
+        {"8888", false, std::numeric_limits<double>::infinity(), "   0"},
+        // Beyond eighteen places every digit of the number is still its own.
+        {"88888888888888888888", false, 12345678901234567168.0, "12345678901234567168"},
+        {"88888888888888888888", false, 1e19, "10000000000000000000"},
         {"8.88", false, 7.5, "7.50"},
         {"88^C", false, 25, "25^C"},
         {"88.8^C", false, 21.5, "21.5^C"},
@@ -98,6 +102,60 @@ TEST_F(ZvNumLedTest, TimesAndDatesFillTheirLetterPlaces) {
     display->SetFormat("8888");
     AtScale(1);
     ExpectShows("   0");
+}
+
+// A time or date that no calendar day holds (not a number, or beyond the years 1 to 9999)
+// shows zeros in every place, as a number that is no number does.
+TEST_F(ZvNumLedTest, TimesAndDatesOutsideTheCalendarShowZeros) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    display->SetType(nledDate);
+    display->SetFormat("DD.MM.YY");
+    AtScale(1);
+    for (double value : {nan, inf, -inf, 1e300, -1e300, EncodeDate(10000, 1, 1), -700000.0}) {
+        SCOPED_TRACE(value);
+        display->SetValue(EncodeDate(2006, 4, 28));
+        display->SetValue(value);
+        ExpectShows("00.00.00");
+    }
+    display->SetValue(EncodeDate(1, 1, 1));
+    ExpectShows("01.01.01");
+    display->SetValue(EncodeDate(9999, 12, 31) + EncodeTime(23, 59, 59, 0));
+    ExpectShows("31.12.99");
+
+    display->SetType(nledTime);
+    display->SetFormat("HH.MM");
+    AtScale(1);
+    for (double value : {nan, inf, 1e300}) {
+        SCOPED_TRACE(value);
+        display->SetValue(EncodeTime(9, 5, 0, 0));
+        display->SetValue(value);
+        ExpectShows("00.00");
+    }
+}
+
+// A side below zero is a side of 0, for the picture and the control alike; with kept
+// proportions the whole picture is empty then.
+TEST_F(ZvNumLedTest, SidesBelowZeroAreEmpty) {
+    display->SetValue(42.0);
+    struct Case {
+        int width, height, shownWidth, shownHeight;
+    };
+    for (bool keepRatio : {false, true}) {
+        SCOPED_TRACE(keepRatio);
+        display->SetKeepRatio(keepRatio);
+        for (Case c : {Case{-5, 22, 0, 22}, Case{72, -1, 72, 0}, Case{-72, -22, 0, 0}}) {
+            display->SetBounds(kLeft, kTop, c.width, c.height);
+            const int width = keepRatio ? 0 : c.shownWidth, height = keepRatio ? 0 : c.shownHeight;
+            EXPECT_EQ(display->Width(), width);
+            EXPECT_EQ(display->Height(), height);
+            EXPECT_EQ(display->Image()->Width(), width);
+            EXPECT_EQ(display->Image()->Height(), height);
+        }
+        AtScale(1);
+        EXPECT_EQ(display->Width(), 72);
+        ExpectShows("  42");
+    }
 }
 
 TEST_F(ZvNumLedTest, AFormatWithoutGlyphsIsIgnored) {
