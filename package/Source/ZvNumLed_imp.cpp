@@ -140,10 +140,15 @@ void ZvNumLed_imp::Resize(int width, int height) {
         ScalableFigure& row = m_row.Figure();
         HUSHWAVE_ASSERT_TEXT(row.OriginalWidth() > 0 && row.OriginalHeight() > 0,
                              "Figure()->OriginalWidth() > 0 && Figure()->OriginalHeight() > 0");
-        const double f =
-            std::min(double(width) / row.OriginalWidth(), double(height) / row.OriginalHeight());
-        width = int(row.OriginalWidth() * f);
-        height = int(f * row.OriginalHeight());
+        // The base size scaled by the smaller of the two factors, truncated, in whole numbers:
+        // the side whose factor that is keeps its length exactly, which a factor rounded to a
+        // double can miss by a pixel.
+        const int64_t baseWidth = row.OriginalWidth(), baseHeight = row.OriginalHeight();
+        if (width * baseHeight <= height * baseWidth) {
+            height = int(width * baseHeight / baseWidth);
+        } else {
+            width = int(height * baseWidth / baseHeight);
+        }
     }
     m_layer->SetSize(width, height);
     m_row.Figure().Resize(width, height);

@@ -190,6 +190,21 @@ TEST_F(ZvNumLedTest, KeepRatioTakesTheLargestSizeOfTheRowsProportions) {
     EXPECT_EQ(display->Height(), 54);
     ExpectShows("25^C", 2);
     EXPECT_EQ(Drawn(127, 53), clBlack);
+
+    // The side that decides keeps the length it is given, where a factor in floating point
+    // would scale the base size a little short of it.
+    struct Case {
+        const char* format;
+        int width, height, keptWidth, keptHeight;
+    };
+    for (Case c : {Case{"88^C", 1000, 61, 144, 61}, Case{"88.8", 123, 300, 123, 55},
+                   Case{"8888", 500, 30, 98, 30}}) {
+        SCOPED_TRACE(c.format);
+        display->SetFormat(c.format);
+        display->SetBounds(kLeft, kTop, c.width, c.height);
+        EXPECT_EQ(display->Width(), c.keptWidth);
+        EXPECT_EQ(display->Height(), c.keptHeight);
+    }
 }
 
 TEST_F(ZvNumLedTest, GlyphsSwitchedOffStayDarkUntilSwitchedOn) {
