@@ -50,8 +50,9 @@ TDateTime EncodeTime(int Hour, int Min, int Sec, int MSec) {
 }
 
 void DecodeDate(TDateTime Value, uint16_t& Year, uint16_t& Month, uint16_t& Day) {
-    int64_t ms = TotalMs(Value);
-    int64_t days = ms >= 0 ? ms / kMsPerDay : -((-ms + kMsPerDay - 1) / kMsPerDay);
+    // The day is the whole part truncated toward zero, the time the fraction's magnitude:
+    // -1.25 is 1899-12-29 06:00.
+    int64_t days = TotalMs(Value) / kMsPerDay;
     int y;
     unsigned m, d;
     CivilFromDays(days - kEpochOffsetDays, y, m, d);

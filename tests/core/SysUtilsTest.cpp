@@ -75,6 +75,10 @@ TEST(DateTime, EncodesAndDecodesAcrossTheEpoch) {
     EXPECT_EQ((std::array<int, 3>{y, m, d}), (std::array<int, 3>{2024, 2, 29}));
     DecodeTime(EncodeTime(23, 59, 59, 999), h, n, s, ms);
     EXPECT_EQ((std::array<int, 4>{h, n, s, ms}), (std::array<int, 4>{23, 59, 59, 999}));
+    DecodeDate(-1.25, y, m, d);
+    DecodeTime(-1.25, h, n, s, ms);
+    EXPECT_EQ((std::array<int, 7>{y, m, d, h, n, s, ms}),
+              (std::array<int, 7>{1899, 12, 29, 6, 0, 0, 0}));
 }
 
 TEST(FileNames, ChangeAndExtract) {

@@ -59,4 +59,22 @@ object frm: TFuzzForm
     Width = 100
     Height = 24
   end
+  object ledOdd: ZvNumLed
+    Left = 110
+    Top = 90
+    Width = -5
+    Height = 24
+    Format = '88888888888888888888.8'
+    KeepRatio = True
+    ZeroLeading = True
+  end
+  object ledDate: ZvNumLed
+    Left = 200
+    Top = 90
+    Width = 60
+    Height = -1
+    Format = 'DD.MM.YY'
+    Type = nledDate
+    KeepRatio = True
+  end
 end
