@@ -88,7 +88,11 @@ void TTfrmMain::TrayIcon1Restore(TObject*) {
     Show();
 }
 
+// Another program may have minimised the application (WM_USER+1); the menu brings the window
+// back from that as well as from being hidden. Restoring an application that is not minimised
+// changes nothing.
 void TTfrmMain::Restore1Click(TObject*) {
+    Application->Restore();
     Show();
 }
 

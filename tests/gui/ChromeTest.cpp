@@ -107,6 +107,12 @@ TEST_F(ChromeTest, HiddenWindowKeepsItsTrayIconAndHintAndComesBackFromTheTray) {
     Minimise();
     // Long enough after the double click that no press is taken as part of it.
     EXPECT_FALSE(Eventually([&] { return !Hidden(); }, 800)) << "the window came back by itself";
+    ASSERT_TRUE(Xdotool("mousemove " + Point(int(icon.x), int(icon.y)) + " sleep 0.2 click 1"));
+    EXPECT_FALSE(Eventually([&] { return !Hidden(); }, 1500))
+        << "a single left click on the icon brought the window back";
+    // Away, so that the hint's tooltip is gone before the menu is looked for.
+    ASSERT_TRUE(Xdotool("mousemove " + Point(int(icon.x) - 200, int(icon.y) + 200)));
+    ASSERT_TRUE(Eventually([&] { return !X().PopupShown(); }, 3000));
     ASSERT_TRUE(Xdotool("mousemove " + Point(int(icon.x), int(icon.y)) + " sleep 0.2 click 3"));
     RECT menu{};
     ASSERT_TRUE(Eventually(

@@ -457,6 +457,21 @@ TEST_F(MainWindow, TheTrayMenuOpensOnTheRightButtonsReleaseAndRestoresOrCloses) 
     EXPECT_TRUE(application->Terminated()) << "closing the main window ends the program";
 }
 
+// Minimised by another program, the window is still Visible: showing it again is not enough.
+TEST_F(MainWindow, BothWaysBackFromTheTrayUndoAMinimiseSentByAnotherProgram) {
+    Headless().SetPopupMenuChoice([](const std::vector<PopupMenuEntry>&) { return 0; });
+    Window* window = FindWindow(form->Handle());
+    for (TrayEvent way : {TrayEvent::RightUp, TrayEvent::LeftDoubleClick}) {
+        form->Show();
+        SendMessageA(form->Handle(), WM_USER + 1, 0, 0);
+        ASSERT_EQ(window->ShowState(), WindowShowState::Minimized);
+        Headless().ClickTrayIcon(form->TrayIcon1->TrayId(), way);
+        EXPECT_EQ(window->ShowState(), WindowShowState::Normal)
+            << (way == TrayEvent::RightUp ? "the menu's Restore" : "a double click");
+        EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    }
+}
+
 TEST_F(MainWindow, ADoubleClickOnTheTrayIconBringsTheWindowBackWithoutATaskbarButton) {
     form->Hide();
     HWND applicationWindow = application->Handle();

@@ -33,7 +33,8 @@ public:
         PolygonFigure<Painter>::SetControlPoint(point, index);
     }
 
-    // The drawn polygon becomes the design as well as the shape.
+    // The drawn polygon becomes the design; the shape, which gives the figure its place and size,
+    // is rebased as any polygon's.
     void Rebase() override {
         const Polygon drawn = Drawn();
         PolygonFigure<Painter>::Rebase();
