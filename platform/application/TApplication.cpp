@@ -117,7 +117,10 @@ void TApplication::ProcessMessages() {
 
 void TApplication::Minimize() {
     FMinimized = true;
-    if (FMainForm != nullptr && FMainForm->HandleAllocated()) {
+    // Minimising the application takes its shown windows down with it; a hidden main form
+    // stays hidden rather than coming back minimised.
+    if (FMainForm != nullptr && FMainForm->HandleAllocated() &&
+        IsWindowVisible(FMainForm->Handle())) {
         ShowWindow(FMainForm->Handle(), SW_MINIMIZE);
     }
     if (OnMinimize) {

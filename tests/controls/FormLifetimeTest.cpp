@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -88,14 +89,34 @@ struct MainForm : TForm {
     TWinControl* control;
 };
 
+// The main form opens the program's message endpoint in the runtime folder: a private one.
+class PrivateRuntimeFolder {
+public:
+    PrivateRuntimeFolder() {
+        std::filesystem::create_directories(m_folder);
+        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        m_previous = runtime != nullptr ? std::optional<std::string>(runtime) : std::nullopt;
+        setenv("XDG_RUNTIME_DIR", m_folder.c_str(), 1);
+    }
+    ~PrivateRuntimeFolder() {
+        std::filesystem::remove_all(m_folder);
+        if (m_previous) {
+            setenv("XDG_RUNTIME_DIR", m_previous->c_str(), 1);
+        } else {
+            unsetenv("XDG_RUNTIME_DIR");
+        }
+    }
+    PrivateRuntimeFolder(const PrivateRuntimeFolder&) = delete;
+    PrivateRuntimeFolder& operator=(const PrivateRuntimeFolder&) = delete;
+
+private:
+    std::filesystem::path m_folder = std::filesystem::temp_directory_path() /
+                                     ("hushwave-form-lifetime-" + std::to_string(getpid()));
+    std::optional<std::string> m_previous;
+};
+
 TEST_F(FormLifetime, TheApplicationsWindowHandsItsActivationToTheMainFormUntilItIsFreed) {
-    // The main form opens the program's message endpoint in the runtime folder.
-    auto folder = std::filesystem::temp_directory_path() /
-                  ("hushwave-form-lifetime-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string previous = runtime != nullptr ? runtime : "";
-    setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    PrivateRuntimeFolder runtime;
     MainForm* main = nullptr;
     application->CreateForm(main);
     main->Show();
@@ -112,12 +133,24 @@ TEST_F(FormLifetime, TheApplicationsWindowHandsItsActivationToTheMainFormUntilIt
     SetForegroundWindow(application->Handle());
     EXPECT_EQ(GetForegroundWindow(), application->Handle());
     application.reset();
-    std::filesystem::remove_all(folder);
-    if (runtime != nullptr) {
-        setenv("XDG_RUNTIME_DIR", previous.c_str(), 1);
-    } else {
-        unsetenv("XDG_RUNTIME_DIR");
-    }
+}
+
+TEST_F(FormLifetime, MinimisingTheApplicationLeavesAHiddenMainFormHidden) {
+    PrivateRuntimeFolder runtime;
+    MainForm* main = nullptr;
+    application->CreateForm(main);
+    main->Show();
+    main->Hide();
+
+    application->Minimize();
+    EXPECT_FALSE(IsWindowVisible(main->Handle()));
+    EXPECT_FALSE(main->Visible());
+    application->Restore();
+    EXPECT_FALSE(IsWindowVisible(main->Handle()));
+
+    main->Show();
+    EXPECT_TRUE(IsWindowVisible(main->Handle()));
+    application.reset();
 }
 
 } // namespace
