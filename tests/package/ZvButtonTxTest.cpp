@@ -2,6 +2,7 @@
 // which colour, its font's change handler, and the button read from a form resource.
 
 #include "package/ZvButtonTx.h"
+#include "ResourcePicture.h"
 #include "SkinnedForm.h"
 #include "platform/binding/FormClassInfo.h"
 #include "platform/binding/FormReader.h"
@@ -10,9 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <set>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -218,19 +217,6 @@ TEST_F(ZvButtonTxTest, DestroyingTheTextPartGivesTheFontItsHandlerBack) {
     EXPECT_EQ(callsInTeardown, 1);
 }
 
-// A BMP file as the { hex } block of a form resource.
-std::string HexBmp(int width, int height, TColor colour, int keyedColumns) {
-    std::ostringstream bytes;
-    Picture(width, height, colour, keyedColumns)->SaveToStream(bytes);
-    std::string hex;
-    for (unsigned char byte : bytes.str()) {
-        char digits[3];
-        std::snprintf(digits, sizeof digits, "%02X", byte);
-        hex += digits;
-    }
-    return "{" + hex + "}";
-}
-
 class TTxForm : public TForm {
 public:
     HUSHWAVE_CLASS_NAME(TTxForm)
@@ -278,8 +264,8 @@ TEST_F(ZvButtonTxResource, SetsEveryPublishedProperty) {
                        "    Caption = 'Go'\n    Font.Color = clBlue\n    Font.Height = -9\n"
                        "    FontColors.Sunken = clLime\n    FontColors.Disabled = clMaroon\n"
                        "    Appearance.RaisedBmp.Data = " +
-                           HexBmp(12, 8, clRed, 3) +
-                           "\n    Appearance.SunkenBmp.Data = " + HexBmp(12, 8, clLime, 3) +
+                           HexPicture(12, 8, clRed, 3) +
+                           "\n    Appearance.SunkenBmp.Data = " + HexPicture(12, 8, clLime, 3) +
                            "\n    OnClick = abOkClick\n    OnKeyPress = abOkKeyPress\n");
     ASSERT_NE(form->abOk, nullptr);
     ZvButtonTx& b = *form->abOk;
@@ -314,7 +300,7 @@ TEST_F(ZvButtonTxResource, SetsEveryPublishedProperty) {
 
 TEST_F(ZvButtonTxResource, ReadAsItsRawBytesTheRegionIsTheRaisedPicturesShape) {
     Read("ZvButtonTx", "    Transparent = True\n    Appearance.RaisedBmp.Data = " +
-                           HexBmp(12, 8, clRed, 3) + "\n    TransparentColor = clFuchsia\n");
+                           HexPicture(12, 8, clRed, 3) + "\n    TransparentColor = clFuchsia\n");
     ZvButtonTx& b = *form->abOk;
     EXPECT_FALSE(b.PointInside(1, 1));
     EXPECT_TRUE(b.PointInside(5, 1));
