@@ -179,6 +179,16 @@ TEST_F(ZvButtonTxTest, AnEmptyCaptionDrawsNothingWhileThePictureIsPainted) {
     EXPECT_TRUE(CaptionColours().empty());
 }
 
+TEST_F(ZvButtonTxTest, ACaptionChangedThroughThePlatformsOwnSetterIsDrawn) {
+    TControl* control = button;
+    control->SetCaption("");
+    MessageLoop::Instance().ProcessMessages();
+    EXPECT_TRUE(CaptionColours().empty());
+    control->SetCaption("H");
+    MessageLoop::Instance().ProcessMessages();
+    EXPECT_EQ(CaptionColours(), (std::set<TColor>{clRed}));
+}
+
 // A button that changes its font while the parts below the text part are taken down, as a
 // platform might during destruction, and counts the calls of the font's own handler.
 class FontChangedInTeardown : public ZvButton {
