@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 
 // A picture of one colour whose first keyedColumns columns are of the key colour instead.
 inline std::unique_ptr<TBitmap> Picture(int width, int height, TColor colour, int keyedColumns = 0,
@@ -50,5 +51,21 @@ protected:
     TColor Screen(int x, int y) {
         MessageLoop::Instance().ProcessMessages();
         return ColorRefFromPixel(FindWindow(form->Handle())->GetSurface().Pixel(x, y));
+    }
+
+    // The colours other than one that the form's window shows in an area (client
+    // coordinates), as it is now, without waiting for pending paints.
+    std::set<TColor> ColoursBesides(TColor other, RECT area) {
+        std::set<TColor> colours;
+        Surface& surface = FindWindow(form->Handle())->GetSurface();
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                TColor c = ColorRefFromPixel(surface.Pixel(x, y));
+                if (c != other) {
+                    colours.insert(c);
+                }
+            }
+        }
+        return colours;
     }
 };

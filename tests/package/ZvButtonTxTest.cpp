@@ -34,19 +34,7 @@ protected:
 
     // The colours on the button other than its white picture, as the window shows them now,
     // without waiting for pending paints.
-    std::set<TColor> CaptionColours() {
-        std::set<TColor> colours;
-        Surface& surface = FindWindow(form->Handle())->GetSurface();
-        for (int y = 10; y < 30; ++y) {
-            for (int x = 10; x < 50; ++x) {
-                TColor c = ColorRefFromPixel(surface.Pixel(x, y));
-                if (c != clWhite) {
-                    colours.insert(c);
-                }
-            }
-        }
-        return colours;
-    }
+    std::set<TColor> CaptionColours() { return ColoursBesides(clWhite, RECT{10, 10, 50, 30}); }
     // The smallest rectangle holding the caption's pixels, in button coordinates.
     RECT CaptionBox() {
         RECT box{1000, 1000, -1, -1};

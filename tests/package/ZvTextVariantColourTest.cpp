@@ -150,17 +150,7 @@ protected:
     }
     std::set<TColor> CaptionColours() {
         MessageLoop::Instance().ProcessMessages();
-        std::set<TColor> colours;
-        Surface& surface = FindWindow(form->Handle())->GetSurface();
-        for (int y = 10; y < 30; ++y) {
-            for (int x = 10; x < 50; ++x) {
-                TColor c = ColorRefFromPixel(surface.Pixel(x, y));
-                if (c != clWhite) {
-                    colours.insert(c);
-                }
-            }
-        }
-        return colours;
+        return ColoursBesides(clWhite, RECT{10, 10, 50, 30});
     }
 
     ZvCheckBoxTx* box = nullptr;
