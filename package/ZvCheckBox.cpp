@@ -68,17 +68,7 @@ int ZvCheckBox::Substitute(int State) {
 }
 
 void ZvCheckBox::Click() {
-    switch (FState) {
-    case cbUnchecked:
-        SetState(FAllowGrayed ? cbGrayed : cbChecked);
-        break;
-    case cbGrayed:
-        SetState(cbChecked);
-        break;
-    default:
-        SetState(cbUnchecked);
-        break;
-    }
+    SetState(NextCheckBoxState(FState, FAllowGrayed));
     ZvCustomControl::Click();
 }
 

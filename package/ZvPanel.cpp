@@ -10,13 +10,28 @@ void ZvPanel::SetDesignTimeVisible(bool Value) {
         return;
     }
     FDesignTimeVisible = Value;
+    // Without a parent there can be no window yet; it is hidden when it is made.
+    if (!HandleAllocated() && Parent() == nullptr) {
+        return;
+    }
     if (Value) {
         SetWindowRgn(Handle(), HRGN{}, TRUE);
     } else {
-        kiln::WinRegion hidden;
-        hidden.SetEmpty();
-        kiln::SetWindowRegion(Handle(), hidden, true);
+        HideWindow();
     }
+}
+
+void ZvPanel::HandleCreated() {
+    TPanel::HandleCreated();
+    if (!FDesignTimeVisible) {
+        HideWindow();
+    }
+}
+
+void ZvPanel::HideWindow() {
+    kiln::WinRegion hidden;
+    hidden.SetEmpty();
+    kiln::SetWindowRegion(Handle(), hidden, true);
 }
 
 void ZvPanel::Register() {

@@ -20,7 +20,13 @@ public:
     // Puts ZvPanel on the "ZvComponents" page of the palette.
     static void Register();
 
+protected:
+    // A new window has no region: a hidden panel placed in a parent (again) hides it too.
+    void HandleCreated() override;
+
 private:
+    void HideWindow();
+
     bool FDesignTimeVisible = true;
 };
 

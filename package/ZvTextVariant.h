@@ -60,9 +60,13 @@ public:
     void Repaint() override { DoRepaint(); }
 
     const std::string& GetText() const { return this->Text(); }
+    // Repaints also when the caption stays as it was.
     void SetText(const std::string& Value) {
+        if (Value == this->Text()) {
+            DoRepaint();
+            return;
+        }
         this->TControl::SetText(Value);
-        DoRepaint();
     }
 
     FontColorSet* GetFontColors() const { return FFontColors.get(); }
@@ -79,6 +83,13 @@ public:
     }
 
 protected:
+    // A new caption is drawn whoever sets it, also a caller that knows the control only as the
+    // platform's control.
+    void TextChanged() override {
+        Base::TextChanged();
+        DoRepaint();
+    }
+
     // The shown picture painted again, the caption over it, and the window repainted.
     void DoRepaint() {
         this->RedrawState();

@@ -15,18 +15,20 @@ void TCustomCheckBox::SetState(TCheckBoxState Value) {
     }
 }
 
-void TCustomCheckBox::Click() {
-    switch (FState) {
+TCheckBoxState NextCheckBoxState(TCheckBoxState State, bool AllowGrayed) {
+    switch (State) {
     case cbUnchecked:
-        SetState(FAllowGrayed ? cbGrayed : cbChecked);
-        break;
+        return AllowGrayed ? cbGrayed : cbChecked;
     case cbGrayed:
-        SetState(cbChecked);
-        break;
+        return cbChecked;
     case cbChecked:
-        SetState(cbUnchecked);
         break;
     }
+    return cbUnchecked;
+}
+
+void TCustomCheckBox::Click() {
+    SetState(NextCheckBoxState(FState, FAllowGrayed));
     TButtonControl::Click();
 }
 

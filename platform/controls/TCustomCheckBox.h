@@ -7,6 +7,10 @@
 enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 using enum TCheckBoxState;
 
+// The state a click moves a check box on to: unchecked, grayed (only with AllowGrayed),
+// checked, unchecked again. Any state may be left this way, also grayed without AllowGrayed.
+TCheckBoxState NextCheckBoxState(TCheckBoxState State, bool AllowGrayed);
+
 class TCustomCheckBox : public TButtonControl {
 public:
     HUSHWAVE_CLASS_NAME(TCustomCheckBox)

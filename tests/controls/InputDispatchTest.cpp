@@ -17,6 +17,7 @@
 #include "platform/window/Window.h"
 #include "platform/window/WindowCalls.h"
 #include "platform/window/WindowSystem.h"
+#include "tests/controls/ScriptedInputTest.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +30,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class InputDispatch : public ::testing::Test {
+class InputDispatch : public ScriptedInputTest<RecordingForm> {
 protected:
     void SetUp() override {
-        SetClock(&m_clock);
+        ScriptedInputTest::SetUp();
         form = std::make_unique<RecordingForm>(nullptr, log, "form");
         form->SetBounds(100, 100, 200, 150);
         a = new Spot(form.get(), log, "a");
@@ -47,16 +48,7 @@ protected:
         b1 = new Spot(form.get(), log, "b1");
         b1->SetBounds(5, 5, 10, 10);
         b1->SetParent(b);
-        form->Show();
-        pointer = std::make_unique<HeadlessPointer>(form->Handle());
-        keyboard = std::make_unique<HeadlessKeyboard>(form->Handle());
-    }
-    void TearDown() override {
-        keyboard.reset();
-        pointer.reset();
-        form.reset();
-        MessageLoop::Instance().Reset();
-        SetClock(nullptr);
+        ShowWithInput();
     }
 
 public:
@@ -82,21 +74,17 @@ protected:
                 pointer->Release(step.button);
                 break;
             case 'w':
-                m_clock.Advance(static_cast<uint64_t>(step.x));
+                clock.Advance(static_cast<uint64_t>(step.x));
                 break;
             }
         }
     }
 
-    VirtualClock m_clock;
     EventLog log;
-    std::unique_ptr<RecordingForm> form;
     Spot* a = nullptr;
     Box* over = nullptr;
     Box* b = nullptr;
     Spot* b1 = nullptr;
-    std::unique_ptr<HeadlessPointer> pointer;
-    std::unique_ptr<HeadlessKeyboard> keyboard;
 };
 
 constexpr PointerButton kRight = PointerButton::Right;

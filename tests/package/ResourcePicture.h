@@ -1,5 +1,5 @@
 #pragma once
-// A picture of one colour as the { hex } block a form resource stores bitmap data in.
+// Pictures as the { hex } blocks a form resource stores bitmap data in.
 
 #include "SkinnedForm.h"
 
@@ -7,9 +7,10 @@
 #include <sstream>
 #include <string>
 
-inline std::string HexPicture(int width, int height, TColor colour) {
+// A bitmap's BMP file as the { hex } block of a form resource.
+inline std::string HexBlock(TBitmap& bitmap) {
     std::ostringstream bytes;
-    Picture(width, height, colour)->SaveToStream(bytes);
+    bitmap.SaveToStream(bytes);
     std::string hex;
     for (unsigned char byte : bytes.str()) {
         char digits[3];
@@ -17,4 +18,8 @@ inline std::string HexPicture(int width, int height, TColor colour) {
         hex += digits;
     }
     return "{" + hex + "}";
+}
+
+inline std::string HexPicture(int width, int height, TColor colour, int keyedColumns = 0) {
+    return HexBlock(*Picture(width, height, colour, keyedColumns));
 }

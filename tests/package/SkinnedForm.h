@@ -3,17 +3,17 @@
 // and a keyboard on its window, a virtual clock, and the colours its window last presented.
 // The form is black, 120 x 80, at 100, 100.
 
-#include "platform/backend/headless/HeadlessInput.h"
 #include "platform/controls/TCustomForm.h"
 #include "platform/graphics/Surface.h"
 #include "platform/graphics/TBitmap.h"
-#include "platform/kernel/Clock.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Window.h"
+#include "tests/controls/ScriptedInputTest.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 
 // A picture of one colour whose first keyedColumns columns are of the key colour instead.
 inline std::unique_ptr<TBitmap> Picture(int width, int height, TColor colour, int keyedColumns = 0,
@@ -29,23 +29,14 @@ inline std::unique_ptr<TBitmap> Picture(int width, int height, TColor colour, in
     return bitmap;
 }
 
-class SkinnedForm : public ::testing::Test {
+class SkinnedForm : public ScriptedInputTest<TForm> {
 protected:
     void SetUp() override {
-        SetClock(&clock);
+        ScriptedInputTest::SetUp();
+        form = std::make_unique<TForm>(nullptr);
         form->SetBounds(100, 100, 120, 80);
         form->SetColor(clBlack);
-        form->Show();
-        MessageLoop::Instance().ProcessMessages();
-        pointer = std::make_unique<HeadlessPointer>(form->Handle());
-        keyboard = std::make_unique<HeadlessKeyboard>(form->Handle());
-    }
-    void TearDown() override {
-        keyboard.reset();
-        pointer.reset();
-        form.reset();
-        MessageLoop::Instance().Reset();
-        SetClock(nullptr);
+        ShowWithInput();
     }
 
     // A control of the form, placed at left, top.
@@ -62,8 +53,19 @@ protected:
         return ColorRefFromPixel(FindWindow(form->Handle())->GetSurface().Pixel(x, y));
     }
 
-    VirtualClock clock;
-    std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
-    std::unique_ptr<HeadlessPointer> pointer;
-    std::unique_ptr<HeadlessKeyboard> keyboard;
+    // The colours other than one that the form's window shows in an area (client
+    // coordinates), as it is now, without waiting for pending paints.
+    std::set<TColor> ColoursBesides(TColor other, RECT area) {
+        std::set<TColor> colours;
+        Surface& surface = FindWindow(form->Handle())->GetSurface();
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                TColor c = ColorRefFromPixel(surface.Pixel(x, y));
+                if (c != other) {
+                    colours.insert(c);
+                }
+            }
+        }
+        return colours;
+    }
 };

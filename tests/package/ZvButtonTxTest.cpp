@@ -2,6 +2,7 @@
 // which colour, its font's change handler, and the button read from a form resource.
 
 #include "package/ZvButtonTx.h"
+#include "ResourcePicture.h"
 #include "SkinnedForm.h"
 #include "platform/binding/FormClassInfo.h"
 #include "platform/binding/FormReader.h"
@@ -10,9 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <set>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -35,19 +34,7 @@ protected:
 
     // The colours on the button other than its white picture, as the window shows them now,
     // without waiting for pending paints.
-    std::set<TColor> CaptionColours() {
-        std::set<TColor> colours;
-        Surface& surface = FindWindow(form->Handle())->GetSurface();
-        for (int y = 10; y < 30; ++y) {
-            for (int x = 10; x < 50; ++x) {
-                TColor c = ColorRefFromPixel(surface.Pixel(x, y));
-                if (c != clWhite) {
-                    colours.insert(c);
-                }
-            }
-        }
-        return colours;
-    }
+    std::set<TColor> CaptionColours() { return ColoursBesides(clWhite, RECT{10, 10, 50, 30}); }
     // The smallest rectangle holding the caption's pixels, in button coordinates.
     RECT CaptionBox() {
         RECT box{1000, 1000, -1, -1};
@@ -180,6 +167,16 @@ TEST_F(ZvButtonTxTest, AnEmptyCaptionDrawsNothingWhileThePictureIsPainted) {
     EXPECT_TRUE(CaptionColours().empty());
 }
 
+TEST_F(ZvButtonTxTest, ACaptionChangedThroughThePlatformsOwnSetterIsDrawn) {
+    TControl* control = button;
+    control->SetCaption("");
+    MessageLoop::Instance().ProcessMessages();
+    EXPECT_TRUE(CaptionColours().empty());
+    control->SetCaption("H");
+    MessageLoop::Instance().ProcessMessages();
+    EXPECT_EQ(CaptionColours(), (std::set<TColor>{clRed}));
+}
+
 // A button that changes its font while the parts below the text part are taken down, as a
 // platform might during destruction, and counts the calls of the font's own handler.
 class FontChangedInTeardown : public ZvButton {
@@ -216,19 +213,6 @@ TEST_F(ZvButtonTxTest, DestroyingTheTextPartGivesTheFontItsHandlerBack) {
     // part.
     delete probe;
     EXPECT_EQ(callsInTeardown, 1);
-}
-
-// A BMP file as the { hex } block of a form resource.
-std::string HexBmp(int width, int height, TColor colour, int keyedColumns) {
-    std::ostringstream bytes;
-    Picture(width, height, colour, keyedColumns)->SaveToStream(bytes);
-    std::string hex;
-    for (unsigned char byte : bytes.str()) {
-        char digits[3];
-        std::snprintf(digits, sizeof digits, "%02X", byte);
-        hex += digits;
-    }
-    return "{" + hex + "}";
 }
 
 class TTxForm : public TForm {
@@ -278,8 +262,8 @@ TEST_F(ZvButtonTxResource, SetsEveryPublishedProperty) {
                        "    Caption = 'Go'\n    Font.Color = clBlue\n    Font.Height = -9\n"
                        "    FontColors.Sunken = clLime\n    FontColors.Disabled = clMaroon\n"
                        "    Appearance.RaisedBmp.Data = " +
-                           HexBmp(12, 8, clRed, 3) +
-                           "\n    Appearance.SunkenBmp.Data = " + HexBmp(12, 8, clLime, 3) +
+                           HexPicture(12, 8, clRed, 3) +
+                           "\n    Appearance.SunkenBmp.Data = " + HexPicture(12, 8, clLime, 3) +
                            "\n    OnClick = abOkClick\n    OnKeyPress = abOkKeyPress\n");
     ASSERT_NE(form->abOk, nullptr);
     ZvButtonTx& b = *form->abOk;
@@ -314,7 +298,7 @@ TEST_F(ZvButtonTxResource, SetsEveryPublishedProperty) {
 
 TEST_F(ZvButtonTxResource, ReadAsItsRawBytesTheRegionIsTheRaisedPicturesShape) {
     Read("ZvButtonTx", "    Transparent = True\n    Appearance.RaisedBmp.Data = " +
-                           HexBmp(12, 8, clRed, 3) + "\n    TransparentColor = clFuchsia\n");
+                           HexPicture(12, 8, clRed, 3) + "\n    TransparentColor = clFuchsia\n");
     ZvButtonTx& b = *form->abOk;
     EXPECT_FALSE(b.PointInside(1, 1));
     EXPECT_TRUE(b.PointInside(5, 1));

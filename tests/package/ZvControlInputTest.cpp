@@ -7,11 +7,9 @@
 //   other    a windowed control   100,20  20 x 20, which takes the focus away
 
 #include "package/ZvControl.h"
-#include "platform/backend/headless/HeadlessInput.h"
 #include "platform/controls/InputDispatcher.h"
 #include "platform/controls/TCustomForm.h"
-#include "platform/kernel/Clock.h"
-#include "platform/window/MessageLoop.h"
+#include "tests/controls/ScriptedInputTest.h"
 
 #include <gtest/gtest.h>
 
@@ -121,10 +119,11 @@ struct Script {
     friend void PrintTo(const Script& s, std::ostream* os) { *os << s.name; }
 };
 
-class ZvControlInput : public ::testing::TestWithParam<Script> {
+class ZvControlInput : public ScriptedInputTest<TForm>,
+                       public ::testing::WithParamInterface<Script> {
 protected:
     void SetUp() override {
-        SetClock(&m_clock);
+        ScriptedInputTest::SetUp();
         const Variant& variant = GetParam().variant;
         form = std::make_unique<TForm>(nullptr);
         form->SetBounds(100, 100, 200, 150);
@@ -137,18 +136,9 @@ protected:
         other = new TWinControl(form.get());
         other->SetBounds(100, 20, 20, 20);
         other->SetParent(form.get());
-        form->Show();
-        pointer = std::make_unique<HeadlessPointer>(form->Handle());
-        keyboard = std::make_unique<HeadlessKeyboard>(form->Handle());
+        ShowWithInput();
         pointer->MoveTo(150, 120);
         log.clear();
-    }
-    void TearDown() override {
-        keyboard.reset();
-        pointer.reset();
-        form.reset();
-        MessageLoop::Instance().Reset();
-        SetClock(nullptr);
     }
 
     void Perform(Act act) {
@@ -196,13 +186,9 @@ protected:
         }
     }
 
-    VirtualClock m_clock;
     Lines log;
-    std::unique_ptr<TForm> form;
     RecordingZvControl* control = nullptr;
     TWinControl* other = nullptr;
-    std::unique_ptr<HeadlessPointer> pointer;
-    std::unique_ptr<HeadlessKeyboard> keyboard;
     POINT m_inside{};
 };
 

@@ -73,6 +73,26 @@ TEST_F(ZvPanelTest, AtDesignTimeTheValueItHasDoesNothing) {
     EXPECT_TRUE(ShapeOf(*panel, 5, 5).contains) << "the region set in between stays";
 }
 
+TEST_F(ZvPanelTest, AtDesignTimeAHiddenPanelPlacedInAParentAgainStaysHidden) {
+    form->SetDesigning(true);
+    ZvPanel* panel = PlacePanel();
+    panel->SetDesignTimeVisible(false);
+    panel->SetParent(nullptr);
+    panel->SetParent(form.get());
+    Shape hidden = ShapeOf(*panel, 5, 5);
+    EXPECT_NE(hidden.kind, ERROR) << "the new window is hidden too";
+    EXPECT_FALSE(hidden.contains);
+    panel->SetDesignTimeVisible(true);
+    EXPECT_EQ(ShapeOf(*panel, 5, 5).kind, ERROR);
+
+    auto* unplaced = new ZvPanel(form.get());
+    unplaced->SetDesigning(true);
+    unplaced->SetDesignTimeVisible(false);
+    EXPECT_FALSE(unplaced->HandleAllocated()) << "no window without a parent";
+    unplaced->SetParent(form.get());
+    EXPECT_FALSE(ShapeOf(*unplaced, 5, 5).contains) << "hidden once it has one";
+}
+
 TEST_F(ZvPanelTest, AtDesignTimeAHiddenPanelLetsTheMouseReachTheControlBeneath) {
     form->SetDesigning(true);
     auto* beneath = Place<ZvCheckBox>(20, 20);

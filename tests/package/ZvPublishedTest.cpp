@@ -3,6 +3,7 @@
 
 #include "FakeSkinnedControl.h"
 #include "Pictures.h"
+#include "ResourcePicture.h"
 #include "platform/binding/FormClassInfo.h"
 #include "platform/binding/FormReader.h"
 #include "platform/controls/TCustomForm.h"
@@ -11,9 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -33,19 +32,6 @@ public:
     FakeSkinned* skin = nullptr;
 };
 
-// A BMP file as the { hex } block of a form resource.
-std::string HexBmp(int width, int height, uint32_t pixel) {
-    std::ostringstream bytes;
-    SolidBitmap(width, height, pixel)->SaveToStream(bytes);
-    std::string hex;
-    for (unsigned char byte : bytes.str()) {
-        char digits[3];
-        std::snprintf(digits, sizeof digits, "%02X", byte);
-        hex += digits;
-    }
-    return "{" + hex + "}";
-}
-
 class ZvPublished : public ::testing::Test {
 protected:
     void SetUp() override { FakeSkinned::Publish(); }
@@ -63,8 +49,8 @@ protected:
 };
 
 TEST_F(ZvPublished, PicturesAndColoursOfNestedSetsAreRead) {
-    Read("    Appearance.RaisedBmp.Data = " + HexBmp(7, 3, 0x00FF0000) + "\n" +
-         "    Appearance.DisabledBmp.Data = " + HexBmp(2, 2, 0x00808080) + "\n" +
+    Read("    Appearance.RaisedBmp.Data = " + HexBlock(*SolidBitmap(7, 3, 0x00FF0000)) + "\n" +
+         "    Appearance.DisabledBmp.Data = " + HexBlock(*SolidBitmap(2, 2, 0x00808080)) + "\n" +
          "    FontColors.Sunken = clRed\n"
          "    FontColors.Focused = 16711680\n"
          "    FontColors.Disabled = -1\n");

@@ -5,12 +5,14 @@
 #include "SkinnedForm.h"
 #include "package/ZvCheckBoxTx.h"
 #include "package/ZvRadioButtonTx.h"
+#include "platform/core/Exception.h"
 #include "platform/gdi/Gdi.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -148,21 +150,44 @@ protected:
     }
     std::set<TColor> CaptionColours() {
         MessageLoop::Instance().ProcessMessages();
-        std::set<TColor> colours;
-        Surface& surface = FindWindow(form->Handle())->GetSurface();
-        for (int y = 10; y < 30; ++y) {
-            for (int x = 10; x < 50; ++x) {
-                TColor c = ColorRefFromPixel(surface.Pixel(x, y));
-                if (c != clWhite) {
-                    colours.insert(c);
-                }
-            }
-        }
-        return colours;
+        return ColoursBesides(clWhite, RECT{10, 10, 50, 30});
     }
 
     ZvCheckBoxTx* box = nullptr;
 };
+
+// The subsets that told the one handler of a composite set of a change, in order.
+template <class Composite> std::vector<TObject*> AssignAndWatch(Composite& to, Composite& from) {
+    std::vector<TObject*> senders;
+    to.SetOnChange([&senders](TObject* sender) { senders.push_back(sender); });
+    to.Assign(&from);
+    to.SetOnChange(nullptr);
+    return senders;
+}
+
+TEST(CompositeFontColors, AssigningCopiesEachSubsetUncheckedFirstWithOneNotificationEach) {
+    ZvCheckBoxFontColor box, boxCopy;
+    box.GetUncheck()->SetSunken(clLime);
+    box.GetCheck()->SetRaised(clNavy);
+    box.GetGray()->SetDisabled(clPurple);
+    EXPECT_EQ(AssignAndWatch(boxCopy, box),
+              (std::vector<TObject*>{boxCopy.GetUncheck(), boxCopy.GetCheck(), boxCopy.GetGray()}));
+    EXPECT_EQ(boxCopy.GetUncheck()->GetSunken(), clLime);
+    EXPECT_EQ(boxCopy.GetCheck()->GetRaised(), clNavy);
+    EXPECT_EQ(boxCopy.GetGray()->GetDisabled(), clPurple);
+
+    ZvRadioBtnFontColor radio, radioCopy;
+    radio.GetUncheck()->SetFocused(clBlue);
+    radio.GetCheck()->SetSunken(clMaroon);
+    EXPECT_EQ(AssignAndWatch(radioCopy, radio),
+              (std::vector<TObject*>{radioCopy.GetUncheck(), radioCopy.GetCheck()}));
+    EXPECT_EQ(radioCopy.GetUncheck()->GetFocused(), clBlue);
+    EXPECT_EQ(radioCopy.GetCheck()->GetSunken(), clMaroon);
+
+    EXPECT_THROW(radioCopy.Assign(&box), EConvertError);
+    EXPECT_THROW(boxCopy.Assign(&radio), EConvertError);
+    EXPECT_EQ(radioCopy.GetCheck()->GetRaised(), kNotSet) << "left as it was";
+}
 
 TEST_F(CheckBoxCaption, AChangeOfAnyColourSetRepaintsTheCaption) {
     box->SetState(cbGrayed);
