@@ -10,7 +10,9 @@
 #include "package/ZvRadioButton.h"
 #include "platform/application/TApplication.h"
 #include "platform/backend/headless/HeadlessInput.h"
+#include "platform/binding/ComponentPalette.h"
 #include "platform/controls/TImage.h"
+#include "platform/controls/TLabel.h"
 #include "platform/core/DateTime.h"
 #include "platform/kernel/Clock.h"
 #include "platform/window/MessageLoop.h"
@@ -25,7 +27,9 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -174,6 +178,53 @@ TEST_F(GalleryForm, ARadioButtonUnchecksThePlainOnesOfItsOwnParentOnly) {
     EXPECT_TRUE(form->radTxAuto->GetChecked());
 }
 
+// The form is one section a palette page, from the label naming the page down to the next
+// one. Each registered class shows in its page's section; a control on a panel belongs with
+// its panel.
+TEST_F(GalleryForm, ShowsEveryRegisteredClassInTheSectionOfItsPalettePage) {
+    std::map<std::string, int> sectionTop;
+    for (int i = 0; i < form->ControlCount(); ++i) {
+        const TControl* control = form->Controls(i);
+        for (const PalettePage& page : PalettePages()) {
+            if (dynamic_cast<const TLabel*>(control) != nullptr &&
+                control->Caption() == page.Name) {
+                sectionTop[page.Name] = control->Top();
+            }
+        }
+    }
+    ASSERT_EQ(sectionTop.size(), PalettePages().size()) << "a heading for each page";
+    const auto sectionOf = [&](int top) {
+        std::string page;
+        for (const auto& [name, start] : sectionTop) {
+            if (start <= top && (page.empty() || start > sectionTop[page])) {
+                page = name;
+            }
+        }
+        return page;
+    };
+    std::set<std::string> shown;
+    for (int i = 0; i < form->ControlCount(); ++i) {
+        const TControl* control = form->Controls(i);
+        const std::string page = PalettePageOf(control->ClassName());
+        if (page.empty()) {
+            continue;
+        }
+        EXPECT_EQ(sectionOf(control->Top()), page) << control->Name();
+        EXPECT_EQ(sectionOf(control->Top() + control->Height() - 1), page) << control->Name();
+        shown.insert(control->ClassName());
+        if (const auto* panel = dynamic_cast<const TWinControl*>(control)) {
+            for (int j = 0; j < panel->ControlCount(); ++j) {
+                shown.insert(panel->Controls(j)->ClassName());
+            }
+        }
+    }
+    for (const PalettePage& page : PalettePages()) {
+        for (const std::string& className : page.Classes) {
+            EXPECT_EQ(shown.count(className), 1u) << className;
+        }
+    }
+}
+
 // The program's own output, run on the headless window system. In the sanitizer build its leak
 // checker expects fontconfig's start-up loss, as this test's own does.
 std::string RunGallery(const std::string& arguments, int& exitCode) {
@@ -195,13 +246,16 @@ TEST(GalleryProgram, ListsEveryControlWithItsClassAndBoundsAndEnds) {
     int exitCode = -1;
     const std::string list = RunGallery("--list", exitCode);
     EXPECT_EQ(exitCode, 0);
-    for (const char* line : {"btnPlay ZvButton ZvComponents 48 36 40 40\n",
-                             "btnPlayDisabled ZvButton ZvComponents 288 36 40 40\n",
-                             "btnOk ZvButtonTx ZvComponentsTx 16 130 104 30\n",
-                             "btnDisabled ZvButtonTx ZvComponentsTx 256 130 104 30\n",
-                             "ledFloat ZvNumLed ZvComponents 16 214 132 40\n",
-                             "ledTemperature ZvNumLed ZvComponents 356 282 108 40\n",
-                             "imgBackdrop TImage - 304 344 160 44\n"}) {
+    // A control on the panel is listed where it lies on the form.
+    for (const char* line : {"btnPlay ZvButton ZvComponents 48 64 40 40\n",
+                             "btnPlayDisabled ZvButton ZvComponents 288 64 40 40\n",
+                             "ledFloat ZvNumLed ZvComponents 16 154 132 40\n",
+                             "ledTemperature ZvNumLed ZvComponents 356 220 108 40\n",
+                             "pnlGroup ZvPanel ZvComponents 112 432 192 32\n",
+                             "radPanelA ZvRadioButton ZvComponents 120 438 20 20\n",
+                             "btnOk ZvButtonTx ZvComponentsTx 16 550 104 30\n",
+                             "btnDisabled ZvButtonTx ZvComponentsTx 256 550 104 30\n",
+                             "imgBackdrop TImage - 304 284 160 44\n"}) {
         EXPECT_NE(list.find(line), std::string::npos) << line << "in\n" << list;
     }
     EXPECT_EQ(list.find("tmrClock"), std::string::npos) << "a timer has no bounds";

@@ -1,6 +1,6 @@
 // The staged component gallery on a private X server, driven with xdotool: what a click writes
 // on its standard output, and what the screen shows of the buttons', check boxes' and radio
-// buttons' pictures.
+// buttons' pictures, on its own form and on a form from disk read for design.
 
 #include "tests/SkipOrFail.h"
 #include "tests/backend-qt/ChildProcess.h"
@@ -20,6 +20,9 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
+
 #include <unistd.h>
 
 namespace {
@@ -33,10 +36,13 @@ bool Xdotool(const std::string& arguments) {
     return std::system(("xdotool " + arguments).c_str()) == 0;
 }
 
-// Each control's bounds on the form, from the gallery's own list.
-std::map<std::string, RECT> ListedBounds() {
-    FILE* pipe =
-        popen(("HUSHWAVE_BACKEND=headless timeout 20 " + kGallery + " --list").c_str(), "r");
+// Each control's bounds on the form the arguments name, from the gallery's own list.
+std::map<std::string, RECT> ListedBounds(const std::vector<std::string>& arguments) {
+    std::string command = "HUSHWAVE_BACKEND=headless timeout 20 " + kGallery;
+    for (const std::string& argument : arguments) {
+        command += " '" + argument + "'";
+    }
+    FILE* pipe = popen((command + " --list").c_str(), "r");
     std::string out;
     std::array<char, 4096> buffer;
     while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) {
@@ -56,25 +62,39 @@ std::map<std::string, RECT> ListedBounds() {
 class GalleryTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        StartDesktop();
+        if (IsSkipped() || HasFatalFailure()) {
+            return;
+        }
+        Launch({}, "Hushwave component gallery", kFormPixel);
+        ASSERT_EQ(m_bounds.count("btnOk"), 1u) << "the gallery's --list";
+    }
+    void StartDesktop() {
         for (const char* tool : {"Xvfb", "trayer", "xdotool", "import", "xsetroot"}) {
             if (!ProgramOnPath(tool)) {
                 SKIP_OR_FAIL(tool << " is not on PATH");
             }
         }
-        m_bounds = ListedBounds();
-        ASSERT_EQ(m_bounds.count("btnOk"), 1u) << "the gallery's --list";
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
-        setenv("HUSHWAVE_BACKEND", "qt", 1);
         m_desktop = std::make_unique<PrivateDesktop>();
         m_x = std::make_unique<XProbe>();
+    }
+    // Runs the gallery with the arguments, its standard output into m_events, and waits until
+    // its window of that caption shows the form's colour.
+    void Launch(const std::vector<std::string>& arguments, const std::string& caption,
+                uint32_t formPixel) {
+        m_bounds = ListedBounds(arguments);
+        setenv("HUSHWAVE_BACKEND", "qt", 1);
         m_events = std::filesystem::temp_directory_path() /
                    ("hushwave-gallery-" + std::to_string(getpid()) + ".txt");
-        m_gallery = std::make_unique<ChildProcess>(std::vector<std::string>{
-            "sh", "-c", "exec \"$0\" > \"$1\"", kGallery, m_events.string()});
+        std::vector<std::string> command{"sh", "-c", "out=$1; shift; exec \"$0\" \"$@\" > \"$out\"",
+                                         kGallery, m_events.string()};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        m_gallery = std::make_unique<ChildProcess>(command);
         ASSERT_TRUE(Eventually(
             [&] {
-                m_window = m_x->FindWindow("Hushwave component gallery");
+                m_window = m_x->FindWindow(caption);
                 return m_window != 0 && m_x->IsViewable(m_window);
             },
             10000))
@@ -83,7 +103,7 @@ protected:
         const RECT window = m_x->ScreenRect(m_window);
         ASSERT_TRUE(Eventually(
             [&] {
-                return m_x->Capture(Offset(RECT{0, 0, 1, 1}, window)).Pixel(0, 0) == kFormPixel;
+                return m_x->Capture(Offset(RECT{0, 0, 1, 1}, window)).Pixel(0, 0) == formPixel;
             },
             5000));
     }
@@ -91,7 +111,9 @@ protected:
         m_gallery.reset();
         m_x.reset();
         m_desktop.reset();
-        std::filesystem::remove(m_events);
+        if (!m_events.empty()) {
+            std::filesystem::remove(m_events);
+        }
     }
 
     static RECT Offset(const RECT& r, const RECT& by) {
@@ -209,6 +231,107 @@ TEST_F(GalleryTest, ARadioButtonClickUnchecksItsSiblingsOnTheSameParentOnly) {
     EXPECT_TRUE(Shows("radHigh", "radio_checked_raised.bmp"));
     EXPECT_TRUE(Shows("radLow", "radio_unchecked_raised.bmp"));
     EXPECT_TRUE(Shows("radPanelA", "radio_checked_raised.bmp")) << "the panel's group";
+}
+
+// A form from disk read for design: a skinned button under a panel hidden at design time, with
+// a radio button of the panel's own over it, and a second button in the open.
+class GalleryDesignTest : public GalleryTest {
+protected:
+    // The designed form's colour, $00403020 in its resource.
+    static constexpr uint32_t kDesignedPixel = 0x203040;
+
+    void SetUp() override {
+        StartDesktop();
+        if (IsSkipped() || HasFatalFailure()) {
+            return;
+        }
+        m_folder = std::filesystem::temp_directory_path() /
+                   ("hushwave-designed-" + std::to_string(getpid()));
+        std::filesystem::create_directories(m_folder);
+        for (const char* picture : {"wide", "radio_unchecked"}) {
+            for (const char* look : {"raised", "sunken", "focused", "disabled"}) {
+                const std::string name = std::string(picture) + "_" + look + ".bmp";
+                std::filesystem::copy_file(kGallerySkin + "/" + name, m_folder / name);
+            }
+        }
+        std::ofstream(m_folder / "Designed.dfm")
+            << "object Designed: TForm\n"
+               "  Caption = 'Designed form'\n"
+               "  ClientWidth = 240\n"
+               "  ClientHeight = 140\n"
+               "  Color = $00403020\n"
+            << Button("btnUnder", 16, 16)
+            << "  object pnlHidden: ZvPanel\n"
+               "    Left = 0\n"
+               "    Top = 0\n"
+               "    Width = 160\n"
+               "    Height = 64\n"
+               "    DesignTimeVisible = False\n"
+               "    object radInside: ZvRadioButton\n"
+               "      Left = 24\n"
+               "      Top = 20\n"
+               "      Width = 20\n"
+               "      Height = 20\n"
+            << Pictures("  Appearance.Uncheck.", "radio_unchecked")
+            << "    end\n"
+               "  end\n"
+            << Button("btnShown", 16, 90) << "end\n";
+        Launch({"--design", (m_folder / "Designed.dfm").string()}, "Designed form", kDesignedPixel);
+        ASSERT_EQ(m_bounds.count("radInside"), 1u) << "the gallery's --list";
+    }
+    void TearDown() override {
+        GalleryTest::TearDown();
+        if (!m_folder.empty()) {
+            std::filesystem::remove_all(m_folder);
+        }
+    }
+
+    // The four pictures of a look, set on the properties under `prefix`.
+    static std::string Pictures(const std::string& prefix, const std::string& picture) {
+        std::string text;
+        for (auto [state, look] :
+             {std::pair{"Raised", "raised"}, std::pair{"Sunken", "sunken"},
+              std::pair{"Focused", "focused"}, std::pair{"Disabled", "disabled"}}) {
+            text += "    " + prefix + state + "Bmp.Data = '" + picture + "_" + look + ".bmp'\n";
+        }
+        return text;
+    }
+    static std::string Button(const std::string& name, int left, int top) {
+        return "  object " + name + ": ZvButtonTx\n    Left = " + std::to_string(left) +
+               "\n    Top = " + std::to_string(top) +
+               "\n    Width = 104\n    Height = 30\n    Caption = 'Button'\n" +
+               Pictures("Appearance.", "wide") + "  end\n";
+    }
+    // A click at a point of the form.
+    void ClickAt(int x, int y) {
+        const RECT window = m_x->ScreenRect(m_window);
+        ASSERT_TRUE(Xdotool("mousemove " + std::to_string(window.left + x) + " " +
+                            std::to_string(window.top + y) + " click 1"));
+    }
+
+    std::filesystem::path m_folder;
+};
+
+TEST_F(GalleryDesignTest, AClickThroughAHiddenPanelSelectsTheControlBeneath) {
+    EXPECT_TRUE(TopRowsShow("btnUnder", "wide_raised.bmp")) << "the hidden panel is not drawn";
+    // On the hidden panel's radio button, then on the panel beside it: both over the button.
+    ClickOn("radInside");
+    const RECT under = m_bounds.at("btnUnder");
+    ClickAt(under.right - 8, (under.top + under.bottom) / 2);
+    EXPECT_TRUE(Eventually([&] { return Events() == "select btnUnder\nselect btnUnder\n"; }, 5000))
+        << Events();
+}
+
+TEST_F(GalleryDesignTest, AClickOnAControlSelectsItAndDoesNotPressIt) {
+    MoveOver("btnShown");
+    ASSERT_TRUE(Xdotool("mousedown 1"));
+    EXPECT_TRUE(Eventually([&] { return Events() == "select btnShown\n"; }, 5000)) << Events();
+    EXPECT_TRUE(TopRowsShow("btnShown", "wide_raised.bmp")) << "neither hot nor pressed";
+    ASSERT_TRUE(Xdotool("mouseup 1"));
+    // Whatever the release wrote comes before the next click's line.
+    ClickOn("btnUnder");
+    EXPECT_TRUE(Eventually([&] { return Events() == "select btnShown\nselect btnUnder\n"; }, 5000))
+        << Events();
 }
 
 } // namespace

@@ -3,7 +3,7 @@ object GalleryForm: TGalleryForm
   Top = 40
   BorderStyle = bsSingle
   Caption = 'Hushwave component gallery'
-  ClientHeight = 544
+  ClientHeight = 680
   ClientWidth = 496
   Color = $00302B26
   Font.Color = clWhite
@@ -11,9 +11,44 @@ object GalleryForm: TGalleryForm
   Font.Name = 'Arial'
   Font.Style = []
   OnCreate = FormCreate
+  object lblPageComponents: TLabel
+    Left = 16
+    Top = 10
+    Width = 136
+    Height = 20
+    AutoSize = False
+    Caption = 'ZvComponents'
+    Font.Color = $0040C0FF
+    Font.Height = -15
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    Transparent = True
+  end
+  object lblPageComponentsText: TLabel
+    Left = 160
+    Top = 14
+    Width = 320
+    Height = 14
+    AutoSize = False
+    Caption = 'skinned by their pictures alone'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
+  end
+  object lblPageComponentsRule: TLabel
+    Left = 16
+    Top = 34
+    Width = 464
+    Height = 1
+    AutoSize = False
+    Caption = ''
+    Color = $00605850
+  end
   object lblButtons: TLabel
     Left = 16
-    Top = 12
+    Top = 42
     Width = 448
     Height = 16
     AutoSize = False
@@ -26,7 +61,7 @@ object GalleryForm: TGalleryForm
   end
   object btnPlay: ZvButton
     Left = 48
-    Top = 36
+    Top = 64
     Width = 40
     Height = 40
     Appearance.RaisedBmp.Data = 'round_raised.bmp'
@@ -44,7 +79,7 @@ object GalleryForm: TGalleryForm
   end
   object btnPlayNoHover: ZvButton
     Left = 168
-    Top = 36
+    Top = 64
     Width = 40
     Height = 40
     Appearance.RaisedBmp.Data = 'round_raised.bmp'
@@ -63,7 +98,7 @@ object GalleryForm: TGalleryForm
   end
   object btnPlayDisabled: ZvButton
     Left = 288
-    Top = 36
+    Top = 64
     Width = 40
     Height = 40
     Appearance.RaisedBmp.Data = 'round_raised.bmp'
@@ -82,7 +117,7 @@ object GalleryForm: TGalleryForm
   end
   object btnPlayNoClicks: ZvButton
     Left = 408
-    Top = 36
+    Top = 64
     Width = 40
     Height = 40
     Appearance.RaisedBmp.Data = 'round_raised.bmp'
@@ -100,7 +135,7 @@ object GalleryForm: TGalleryForm
   end
   object lblPlay1: TLabel
     Left = 16
-    Top = 80
+    Top = 108
     Width = 104
     Height = 14
     AutoSize = False
@@ -113,7 +148,7 @@ object GalleryForm: TGalleryForm
   end
   object lblPlay2: TLabel
     Left = 136
-    Top = 80
+    Top = 108
     Width = 104
     Height = 14
     AutoSize = False
@@ -126,7 +161,7 @@ object GalleryForm: TGalleryForm
   end
   object lblPlay3: TLabel
     Left = 256
-    Top = 80
+    Top = 108
     Width = 104
     Height = 14
     AutoSize = False
@@ -139,170 +174,7 @@ object GalleryForm: TGalleryForm
   end
   object lblPlay4: TLabel
     Left = 376
-    Top = 80
-    Width = 104
-    Height = 14
-    AutoSize = False
-    Caption = 'ClicksDisabled'
-    Font.Color = $00A8A8A8
-    Font.Height = -11
-    Font.Name = 'Arial'
-    Font.Style = []
-    Transparent = True
-  end
-  object lblCaptions: TLabel
-    Left = 16
-    Top = 106
-    Width = 448
-    Height = 16
-    AutoSize = False
-    Caption = 'ZvButtonTx: caption colours per state'
-    Font.Color = $00E0E0E0
-    Font.Height = -12
-    Font.Name = 'Arial'
-    Font.Style = [fsBold]
-    Transparent = True
-  end
-  object btnOk: ZvButtonTx
-    Left = 16
-    Top = 130
-    Width = 104
-    Height = 30
-    Appearance.RaisedBmp.Data = 'wide_raised.bmp'
-    Appearance.SunkenBmp.Data = 'wide_sunken.bmp'
-    Appearance.FocusedBmp.Data = 'wide_focused.bmp'
-    Appearance.DisabledBmp.Data = 'wide_disabled.bmp'
-    Caption = 'OK'
-    Font.Color = clWhite
-    Font.Height = -12
-    Font.Name = 'Arial'
-    Font.Style = [fsBold]
-    FontColors.Sunken = clLime
-    FontColors.Focused = clAqua
-    FontColors.Disabled = $00606060
-    ModalResult = 1
-    TabOrder = 4
-    TabStop = True
-    OnClick = ButtonClick
-    OnEnter = ButtonEnter
-    OnExit = ButtonExit
-  end
-  object btnCancel: ZvButtonTx
-    Left = 136
-    Top = 130
-    Width = 104
-    Height = 30
-    Appearance.RaisedBmp.Data = 'wide_raised.bmp'
-    Appearance.SunkenBmp.Data = 'wide_sunken.bmp'
-    Appearance.FocusedBmp.Data = 'wide_focused.bmp'
-    Appearance.DisabledBmp.Data = 'wide_disabled.bmp'
-    Caption = 'Cancel'
-    Font.Color = clWhite
-    Font.Height = -12
-    Font.Name = 'Arial'
-    Font.Style = [fsBold]
-    FontColors.Sunken = clLime
-    FontColors.Focused = clAqua
-    FontColors.Disabled = $00606060
-    ModalResult = 2
-    TabOrder = 5
-    TabStop = True
-    ShowMouseOver = False
-    OnClick = ButtonClick
-    OnEnter = ButtonEnter
-    OnExit = ButtonExit
-  end
-  object btnDisabled: ZvButtonTx
-    Left = 256
-    Top = 130
-    Width = 104
-    Height = 30
-    Appearance.RaisedBmp.Data = 'wide_raised.bmp'
-    Appearance.SunkenBmp.Data = 'wide_sunken.bmp'
-    Appearance.FocusedBmp.Data = 'wide_focused.bmp'
-    Appearance.DisabledBmp.Data = 'wide_disabled.bmp'
-    Caption = 'Disabled'
-    Font.Color = clWhite
-    Font.Height = -12
-    Font.Name = 'Arial'
-    Font.Style = [fsBold]
-    FontColors.Sunken = clLime
-    FontColors.Focused = clAqua
-    FontColors.Disabled = $00606060
-    ModalResult = 3
-    TabOrder = 6
-    TabStop = True
-    Enabled = False
-    OnClick = ButtonClick
-    OnEnter = ButtonEnter
-    OnExit = ButtonExit
-  end
-  object btnNoClicks: ZvButtonTx
-    Left = 376
-    Top = 130
-    Width = 104
-    Height = 30
-    Appearance.RaisedBmp.Data = 'wide_raised.bmp'
-    Appearance.SunkenBmp.Data = 'wide_sunken.bmp'
-    Appearance.FocusedBmp.Data = 'wide_focused.bmp'
-    Appearance.DisabledBmp.Data = 'wide_disabled.bmp'
-    Caption = 'No clicks'
-    Font.Color = clWhite
-    Font.Height = -12
-    Font.Name = 'Arial'
-    Font.Style = [fsBold]
-    FontColors.Sunken = clLime
-    FontColors.Focused = clAqua
-    FontColors.Disabled = $00606060
-    ModalResult = 4
-    TabOrder = 7
-    TabStop = True
-    OnClick = ButtonClick
-    OnEnter = ButtonEnter
-    OnExit = ButtonExit
-  end
-  object lblCaption1: TLabel
-    Left = 16
-    Top = 164
-    Width = 104
-    Height = 14
-    AutoSize = False
-    Caption = 'enabled'
-    Font.Color = $00A8A8A8
-    Font.Height = -11
-    Font.Name = 'Arial'
-    Font.Style = []
-    Transparent = True
-  end
-  object lblCaption2: TLabel
-    Left = 136
-    Top = 164
-    Width = 104
-    Height = 14
-    AutoSize = False
-    Caption = 'no mouse-over'
-    Font.Color = $00A8A8A8
-    Font.Height = -11
-    Font.Name = 'Arial'
-    Font.Style = []
-    Transparent = True
-  end
-  object lblCaption3: TLabel
-    Left = 256
-    Top = 164
-    Width = 104
-    Height = 14
-    AutoSize = False
-    Caption = 'disabled'
-    Font.Color = $00A8A8A8
-    Font.Height = -11
-    Font.Name = 'Arial'
-    Font.Style = []
-    Transparent = True
-  end
-  object lblCaption4: TLabel
-    Left = 376
-    Top = 164
+    Top = 108
     Width = 104
     Height = 14
     AutoSize = False
@@ -315,7 +187,7 @@ object GalleryForm: TGalleryForm
   end
   object lblDisplays: TLabel
     Left = 16
-    Top = 190
+    Top = 132
     Width = 448
     Height = 16
     AutoSize = False
@@ -328,7 +200,7 @@ object GalleryForm: TGalleryForm
   end
   object ledFloat: ZvNumLed
     Left = 16
-    Top = 214
+    Top = 154
     Width = 132
     Height = 40
     Format = '888.88'
@@ -337,7 +209,7 @@ object GalleryForm: TGalleryForm
   end
   object ledTime: ZvNumLed
     Left = 168
-    Top = 214
+    Top = 154
     Width = 116
     Height = 40
     Format = 'HH.MM'
@@ -347,7 +219,7 @@ object GalleryForm: TGalleryForm
   end
   object ledDate: ZvNumLed
     Left = 304
-    Top = 214
+    Top = 154
     Width = 160
     Height = 40
     Format = 'DD.MM.YY'
@@ -357,7 +229,7 @@ object GalleryForm: TGalleryForm
   end
   object lblFloat: TLabel
     Left = 16
-    Top = 258
+    Top = 198
     Width = 140
     Height = 14
     AutoSize = False
@@ -370,7 +242,7 @@ object GalleryForm: TGalleryForm
   end
   object lblTime: TLabel
     Left = 168
-    Top = 258
+    Top = 198
     Width = 120
     Height = 14
     AutoSize = False
@@ -383,7 +255,7 @@ object GalleryForm: TGalleryForm
   end
   object lblDate: TLabel
     Left = 304
-    Top = 258
+    Top = 198
     Width = 150
     Height = 14
     AutoSize = False
@@ -396,7 +268,7 @@ object GalleryForm: TGalleryForm
   end
   object ledZeroLeading: ZvNumLed
     Left = 16
-    Top = 282
+    Top = 220
     Width = 100
     Height = 40
     Format = '8888'
@@ -406,14 +278,14 @@ object GalleryForm: TGalleryForm
   end
   object imgFrame: TImage
     Left = 136
-    Top = 280
+    Top = 218
     Width = 200
     Height = 44
     Picture.Data = 'frame.bmp'
   end
   object ledKeepRatio: ZvNumLed
     Left = 138
-    Top = 282
+    Top = 220
     Width = 196
     Height = 40
     Format = '8888'
@@ -425,7 +297,7 @@ object GalleryForm: TGalleryForm
   end
   object ledTemperature: ZvNumLed
     Left = 356
-    Top = 282
+    Top = 220
     Width = 108
     Height = 40
     Format = '88^C'
@@ -436,7 +308,7 @@ object GalleryForm: TGalleryForm
   end
   object lblZeroLeading: TLabel
     Left = 16
-    Top = 326
+    Top = 264
     Width = 110
     Height = 14
     AutoSize = False
@@ -449,7 +321,7 @@ object GalleryForm: TGalleryForm
   end
   object lblKeepRatio: TLabel
     Left = 136
-    Top = 326
+    Top = 264
     Width = 200
     Height = 14
     AutoSize = False
@@ -462,7 +334,7 @@ object GalleryForm: TGalleryForm
   end
   object lblTemperature: TLabel
     Left = 356
-    Top = 326
+    Top = 264
     Width = 110
     Height = 14
     AutoSize = False
@@ -475,14 +347,14 @@ object GalleryForm: TGalleryForm
   end
   object imgBackdrop: TImage
     Left = 304
-    Top = 344
+    Top = 284
     Width = 160
     Height = 44
     Picture.Data = 'backdrop.bmp'
   end
   object ledTransparent: ZvNumLed
     Left = 324
-    Top = 346
+    Top = 286
     Width = 120
     Height = 40
     Format = '88.8'
@@ -493,7 +365,7 @@ object GalleryForm: TGalleryForm
   end
   object lblTransparent: TLabel
     Left = 16
-    Top = 360
+    Top = 300
     Width = 280
     Height = 14
     AutoSize = False
@@ -506,11 +378,11 @@ object GalleryForm: TGalleryForm
   end
   object lblCheckBoxes: TLabel
     Left = 16
-    Top = 400
+    Top = 340
     Width = 448
     Height = 16
     AutoSize = False
-    Caption = 'ZvCheckBox and ZvCheckBoxTx: two values, three with AllowGrayed'
+    Caption = 'ZvCheckBox: two values, three with AllowGrayed'
     Font.Color = $00E0E0E0
     Font.Height = -12
     Font.Name = 'Arial'
@@ -519,7 +391,7 @@ object GalleryForm: TGalleryForm
   end
   object chkPlain: ZvCheckBox
     Left = 16
-    Top = 424
+    Top = 362
     Width = 20
     Height = 20
     Appearance.Uncheck.RaisedBmp.Data = 'box_unchecked_raised.bmp'
@@ -533,8 +405,8 @@ object GalleryForm: TGalleryForm
     OnClick = CheckBoxClick
   end
   object chkAuto: ZvCheckBox
-    Left = 72
-    Top = 424
+    Left = 112
+    Top = 362
     Width = 20
     Height = 20
     Appearance.Uncheck.RaisedBmp.Data = 'box_unchecked_raised.bmp'
@@ -553,8 +425,8 @@ object GalleryForm: TGalleryForm
     OnClick = CheckBoxClick
   end
   object chkUncheckedOnly: ZvCheckBox
-    Left = 128
-    Top = 424
+    Left = 208
+    Top = 362
     Width = 20
     Height = 20
     Appearance.Uncheck.RaisedBmp.Data = 'box_unchecked_raised.bmp'
@@ -564,8 +436,8 @@ object GalleryForm: TGalleryForm
     OnClick = CheckBoxClick
   end
   object chkNoClicks: ZvCheckBox
-    Left = 184
-    Top = 424
+    Left = 304
+    Top = 362
     Width = 20
     Height = 20
     Appearance.Uncheck.RaisedBmp.Data = 'box_unchecked_raised.bmp'
@@ -578,39 +450,52 @@ object GalleryForm: TGalleryForm
     Appearance.Check.DisabledBmp.Data = 'box_checked_disabled.bmp'
     OnClick = CheckBoxClick
   end
-  object chkSound: ZvCheckBoxTx
-    Left = 240
-    Top = 424
-    Width = 104
-    Height = 20
-    Appearance.Uncheck.RaisedBmp.Data = 'box_unchecked_wide_raised.bmp'
-    Appearance.Uncheck.SunkenBmp.Data = 'box_unchecked_wide_sunken.bmp'
-    Appearance.Uncheck.FocusedBmp.Data = 'box_unchecked_wide_focused.bmp'
-    Appearance.Uncheck.DisabledBmp.Data = 'box_unchecked_wide_disabled.bmp'
-    Appearance.Check.RaisedBmp.Data = 'box_checked_wide_raised.bmp'
-    Appearance.Check.SunkenBmp.Data = 'box_checked_wide_sunken.bmp'
-    Appearance.Check.FocusedBmp.Data = 'box_checked_wide_focused.bmp'
-    Appearance.Check.DisabledBmp.Data = 'box_checked_wide_disabled.bmp'
-    Appearance.Gray.RaisedBmp.Data = 'box_grayed_wide_raised.bmp'
-    Appearance.Gray.SunkenBmp.Data = 'box_grayed_wide_sunken.bmp'
-    Appearance.Gray.FocusedBmp.Data = 'box_grayed_wide_focused.bmp'
-    Appearance.Gray.DisabledBmp.Data = 'box_grayed_wide_disabled.bmp'
-    Caption = 'Sound'
-    Font.Color = clWhite
+  object lblPlain: TLabel
+    Left = 16
+    Top = 386
+    Width = 92
+    Height = 14
+    AutoSize = False
+    Caption = 'two values'
+    Font.Color = $00A8A8A8
     Font.Height = -11
     Font.Name = 'Arial'
     Font.Style = []
-    AllowGrayed = True
-    Checked = True
-    OnClick = CheckBoxClick
+    Transparent = True
   end
-  object lblBoxCaptions: TLabel
-    Left = 16
-    Top = 448
-    Width = 220
+  object lblAuto: TLabel
+    Left = 112
+    Top = 386
+    Width = 92
     Height = 14
     AutoSize = False
-    Caption = 'plain      grayed     unchecked  no clicks'
+    Caption = 'AllowGrayed'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
+  end
+  object lblUncheckedOnly: TLabel
+    Left = 208
+    Top = 386
+    Width = 92
+    Height = 14
+    AutoSize = False
+    Caption = 'only unchecked'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
+  end
+  object lblNoClicks: TLabel
+    Left = 304
+    Top = 386
+    Width = 92
+    Height = 14
+    AutoSize = False
+    Caption = 'ClicksDisabled'
     Font.Color = $00A8A8A8
     Font.Height = -11
     Font.Name = 'Arial'
@@ -619,11 +504,11 @@ object GalleryForm: TGalleryForm
   end
   object lblRadioButtons: TLabel
     Left = 16
-    Top = 470
+    Top = 410
     Width = 448
     Height = 16
     AutoSize = False
-    Caption = 'ZvRadioButton and ZvRadioButtonTx: one group on the form, one on the panel'
+    Caption = 'ZvRadioButton: one group on the form, one on a ZvPanel'
     Font.Color = $00E0E0E0
     Font.Height = -12
     Font.Name = 'Arial'
@@ -632,7 +517,7 @@ object GalleryForm: TGalleryForm
   end
   object radLow: ZvRadioButton
     Left = 16
-    Top = 496
+    Top = 438
     Width = 20
     Height = 20
     Appearance.Uncheck.RaisedBmp.Data = 'radio_unchecked_raised.bmp'
@@ -648,7 +533,7 @@ object GalleryForm: TGalleryForm
   end
   object radHigh: ZvRadioButton
     Left = 48
-    Top = 496
+    Top = 438
     Width = 20
     Height = 20
     Appearance.Uncheck.RaisedBmp.Data = 'radio_unchecked_raised.bmp'
@@ -661,30 +546,10 @@ object GalleryForm: TGalleryForm
     Appearance.Check.DisabledBmp.Data = 'radio_checked_disabled.bmp'
     OnClick = RadioButtonClick
   end
-  object radTxAuto: ZvRadioButtonTx
-    Left = 80
-    Top = 496
-    Width = 104
-    Height = 20
-    Appearance.Uncheck.RaisedBmp.Data = 'radio_unchecked_wide_raised.bmp'
-    Appearance.Uncheck.SunkenBmp.Data = 'radio_unchecked_wide_sunken.bmp'
-    Appearance.Uncheck.FocusedBmp.Data = 'radio_unchecked_wide_focused.bmp'
-    Appearance.Uncheck.DisabledBmp.Data = 'radio_unchecked_wide_disabled.bmp'
-    Appearance.Check.RaisedBmp.Data = 'radio_checked_wide_raised.bmp'
-    Appearance.Check.SunkenBmp.Data = 'radio_checked_wide_sunken.bmp'
-    Appearance.Check.FocusedBmp.Data = 'radio_checked_wide_focused.bmp'
-    Appearance.Check.DisabledBmp.Data = 'radio_checked_wide_disabled.bmp'
-    Caption = 'Auto'
-    Font.Color = clWhite
-    Font.Height = -11
-    Font.Name = 'Arial'
-    Font.Style = []
-    OnClick = RadioButtonClick
-  end
   object pnlGroup: ZvPanel
-    Left = 208
-    Top = 490
-    Width = 272
+    Left = 112
+    Top = 432
+    Width = 192
     Height = 32
     BevelOuter = bvLowered
     Caption = ''
@@ -741,6 +606,315 @@ object GalleryForm: TGalleryForm
       Font.Style = []
       OnClick = RadioButtonClick
     end
+  end
+  object lblRadioForm: TLabel
+    Left = 16
+    Top = 468
+    Width = 88
+    Height = 14
+    AutoSize = False
+    Caption = 'on the form'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
+  end
+  object lblRadioPanel: TLabel
+    Left = 112
+    Top = 468
+    Width = 368
+    Height = 14
+    AutoSize = False
+    Caption = 'on a ZvPanel, with a ZvRadioButtonTx; hidden at design time'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
+  end
+  object lblPageComponentsTx: TLabel
+    Left = 16
+    Top = 496
+    Width = 136
+    Height = 20
+    AutoSize = False
+    Caption = 'ZvComponentsTx'
+    Font.Color = $0040C0FF
+    Font.Height = -15
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    Transparent = True
+  end
+  object lblPageComponentsTxText: TLabel
+    Left = 160
+    Top = 500
+    Width = 320
+    Height = 14
+    AutoSize = False
+    Caption = 'the same controls with a caption in the colour of each state'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
+  end
+  object lblPageComponentsTxRule: TLabel
+    Left = 16
+    Top = 520
+    Width = 464
+    Height = 1
+    AutoSize = False
+    Caption = ''
+    Color = $00605850
+  end
+  object lblCaptions: TLabel
+    Left = 16
+    Top = 528
+    Width = 448
+    Height = 16
+    AutoSize = False
+    Caption = 'ZvButtonTx: caption colours per state'
+    Font.Color = $00E0E0E0
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    Transparent = True
+  end
+  object btnOk: ZvButtonTx
+    Left = 16
+    Top = 550
+    Width = 104
+    Height = 30
+    Appearance.RaisedBmp.Data = 'wide_raised.bmp'
+    Appearance.SunkenBmp.Data = 'wide_sunken.bmp'
+    Appearance.FocusedBmp.Data = 'wide_focused.bmp'
+    Appearance.DisabledBmp.Data = 'wide_disabled.bmp'
+    Caption = 'OK'
+    Font.Color = clWhite
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    FontColors.Sunken = clLime
+    FontColors.Focused = clAqua
+    FontColors.Disabled = $00606060
+    ModalResult = 1
+    TabOrder = 4
+    TabStop = True
+    OnClick = ButtonClick
+    OnEnter = ButtonEnter
+    OnExit = ButtonExit
+  end
+  object btnCancel: ZvButtonTx
+    Left = 136
+    Top = 550
+    Width = 104
+    Height = 30
+    Appearance.RaisedBmp.Data = 'wide_raised.bmp'
+    Appearance.SunkenBmp.Data = 'wide_sunken.bmp'
+    Appearance.FocusedBmp.Data = 'wide_focused.bmp'
+    Appearance.DisabledBmp.Data = 'wide_disabled.bmp'
+    Caption = 'Cancel'
+    Font.Color = clWhite
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    FontColors.Sunken = clLime
+    FontColors.Focused = clAqua
+    FontColors.Disabled = $00606060
+    ModalResult = 2
+    TabOrder = 5
+    TabStop = True
+    ShowMouseOver = False
+    OnClick = ButtonClick
+    OnEnter = ButtonEnter
+    OnExit = ButtonExit
+  end
+  object btnDisabled: ZvButtonTx
+    Left = 256
+    Top = 550
+    Width = 104
+    Height = 30
+    Appearance.RaisedBmp.Data = 'wide_raised.bmp'
+    Appearance.SunkenBmp.Data = 'wide_sunken.bmp'
+    Appearance.FocusedBmp.Data = 'wide_focused.bmp'
+    Appearance.DisabledBmp.Data = 'wide_disabled.bmp'
+    Caption = 'Disabled'
+    Font.Color = clWhite
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    FontColors.Sunken = clLime
+    FontColors.Focused = clAqua
+    FontColors.Disabled = $00606060
+    ModalResult = 3
+    TabOrder = 6
+    TabStop = True
+    Enabled = False
+    OnClick = ButtonClick
+    OnEnter = ButtonEnter
+    OnExit = ButtonExit
+  end
+  object btnNoClicks: ZvButtonTx
+    Left = 376
+    Top = 550
+    Width = 104
+    Height = 30
+    Appearance.RaisedBmp.Data = 'wide_raised.bmp'
+    Appearance.SunkenBmp.Data = 'wide_sunken.bmp'
+    Appearance.FocusedBmp.Data = 'wide_focused.bmp'
+    Appearance.DisabledBmp.Data = 'wide_disabled.bmp'
+    Caption = 'No clicks'
+    Font.Color = clWhite
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    FontColors.Sunken = clLime
+    FontColors.Focused = clAqua
+    FontColors.Disabled = $00606060
+    ModalResult = 4
+    TabOrder = 7
+    TabStop = True
+    OnClick = ButtonClick
+    OnEnter = ButtonEnter
+    OnExit = ButtonExit
+  end
+  object lblCaption1: TLabel
+    Left = 16
+    Top = 584
+    Width = 104
+    Height = 14
+    AutoSize = False
+    Caption = 'enabled'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
+  end
+  object lblCaption2: TLabel
+    Left = 136
+    Top = 584
+    Width = 104
+    Height = 14
+    AutoSize = False
+    Caption = 'no mouse-over'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
+  end
+  object lblCaption3: TLabel
+    Left = 256
+    Top = 584
+    Width = 104
+    Height = 14
+    AutoSize = False
+    Caption = 'disabled'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
+  end
+  object lblCaption4: TLabel
+    Left = 376
+    Top = 584
+    Width = 104
+    Height = 14
+    AutoSize = False
+    Caption = 'ClicksDisabled'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
+  end
+  object lblTextChecks: TLabel
+    Left = 16
+    Top = 608
+    Width = 448
+    Height = 16
+    AutoSize = False
+    Caption = 'ZvCheckBoxTx and ZvRadioButtonTx'
+    Font.Color = $00E0E0E0
+    Font.Height = -12
+    Font.Name = 'Arial'
+    Font.Style = [fsBold]
+    Transparent = True
+  end
+  object chkSound: ZvCheckBoxTx
+    Left = 16
+    Top = 630
+    Width = 104
+    Height = 20
+    Appearance.Uncheck.RaisedBmp.Data = 'box_unchecked_wide_raised.bmp'
+    Appearance.Uncheck.SunkenBmp.Data = 'box_unchecked_wide_sunken.bmp'
+    Appearance.Uncheck.FocusedBmp.Data = 'box_unchecked_wide_focused.bmp'
+    Appearance.Uncheck.DisabledBmp.Data = 'box_unchecked_wide_disabled.bmp'
+    Appearance.Check.RaisedBmp.Data = 'box_checked_wide_raised.bmp'
+    Appearance.Check.SunkenBmp.Data = 'box_checked_wide_sunken.bmp'
+    Appearance.Check.FocusedBmp.Data = 'box_checked_wide_focused.bmp'
+    Appearance.Check.DisabledBmp.Data = 'box_checked_wide_disabled.bmp'
+    Appearance.Gray.RaisedBmp.Data = 'box_grayed_wide_raised.bmp'
+    Appearance.Gray.SunkenBmp.Data = 'box_grayed_wide_sunken.bmp'
+    Appearance.Gray.FocusedBmp.Data = 'box_grayed_wide_focused.bmp'
+    Appearance.Gray.DisabledBmp.Data = 'box_grayed_wide_disabled.bmp'
+    Caption = 'Sound'
+    Font.Color = clWhite
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    AllowGrayed = True
+    Checked = True
+    OnClick = CheckBoxClick
+  end
+  object radTxAuto: ZvRadioButtonTx
+    Left = 200
+    Top = 630
+    Width = 104
+    Height = 20
+    Appearance.Uncheck.RaisedBmp.Data = 'radio_unchecked_wide_raised.bmp'
+    Appearance.Uncheck.SunkenBmp.Data = 'radio_unchecked_wide_sunken.bmp'
+    Appearance.Uncheck.FocusedBmp.Data = 'radio_unchecked_wide_focused.bmp'
+    Appearance.Uncheck.DisabledBmp.Data = 'radio_unchecked_wide_disabled.bmp'
+    Appearance.Check.RaisedBmp.Data = 'radio_checked_wide_raised.bmp'
+    Appearance.Check.SunkenBmp.Data = 'radio_checked_wide_sunken.bmp'
+    Appearance.Check.FocusedBmp.Data = 'radio_checked_wide_focused.bmp'
+    Appearance.Check.DisabledBmp.Data = 'radio_checked_wide_disabled.bmp'
+    Caption = 'Auto'
+    Font.Color = clWhite
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    OnClick = RadioButtonClick
+  end
+  object lblSound: TLabel
+    Left = 16
+    Top = 654
+    Width = 224
+    Height = 14
+    AutoSize = False
+    Caption = 'three values with AllowGrayed'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
+  end
+  object lblTxAuto: TLabel
+    Left = 200
+    Top = 654
+    Width = 280
+    Height = 14
+    AutoSize = False
+    Caption = 'one group with the ZvRadioButtons on the form'
+    Font.Color = $00A8A8A8
+    Font.Height = -11
+    Font.Name = 'Arial'
+    Font.Style = []
+    Transparent = True
   end
   object tmrClock: TTimer
     Interval = 1000

@@ -1,7 +1,8 @@
 #pragma once
 // The component gallery's one window: every skinned component of the package in the states a
-// person wants to see, read from the form resource TGalleryForm.dfm. Each event of the
-// components writes one line to the event stream, flushed at once:
+// person wants to see, read from the form resource TGalleryForm.dfm, in one section for each
+// palette page headed by a label with the page's name. Each event of the components writes
+// one line to the event stream, flushed at once:
 //
 //   <component name> <event> [<name>=<value> ...]
 //
