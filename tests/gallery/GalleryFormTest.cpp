@@ -415,4 +415,40 @@ TEST_F(GalleryPreview, AtDesignTimeAClickSelectsTheControlUnderThePointer) {
     }
 }
 
+// Without a file, --design reads the gallery's own form with its built-in pictures: the same
+// controls at the same places, selected by a click instead of pressed, the panel hidden.
+TEST(GalleryProgram, ReadsItsOwnFormForDesignWhenGivenNoFile) {
+    int exitCode = -1;
+    const std::string own = RunGallery("--list", exitCode);
+    ASSERT_EQ(exitCode, 0);
+    EXPECT_EQ(RunGallery("--design --list", exitCode), own);
+    EXPECT_EQ(exitCode, 0);
+
+    RegisterZvComponents();
+    TPreviewForm::SetBuiltInSource("TGalleryForm.dfm", FormReadMode::Design);
+    std::ostringstream events;
+    {
+        TPreviewForm form(nullptr);
+        form.SetEventStream(events);
+        form.Show();
+        MessageLoop::Instance().ProcessMessages();
+        HeadlessPointer pointer(form.Handle());
+        for (const char* name : {"btnOk", "chkAuto", "radPanelA"}) {
+            const auto* control = static_cast<const TControl*>(form.FindComponent(name));
+            ASSERT_NE(control, nullptr) << name;
+            int x = control->Left() + control->Width() / 2;
+            int y = control->Top() + control->Height() / 2;
+            for (const TWinControl* p = control->Parent(); p != &form; p = p->Parent()) {
+                x += p->Left();
+                y += p->Top();
+            }
+            pointer.Click(PointerButton::Left, x, y);
+            MessageLoop::Instance().ProcessMessages();
+        }
+    }
+    MessageLoop::Instance().Reset();
+    EXPECT_EQ(events.str(), "select btnOk\nselect chkAuto\nselect GalleryForm\n")
+        << "the hidden panel lets the click through to the form beneath";
+}
+
 } // namespace

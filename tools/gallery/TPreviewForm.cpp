@@ -1,6 +1,7 @@
 #include "tools/gallery/TPreviewForm.h"
 
 #include "platform/core/Exception.h"
+#include "platform/forms/EmbeddedResources.h"
 #include "platform/forms/FormParser.h"
 #include "platform/window/Messages.h"
 
@@ -8,6 +9,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -38,7 +40,8 @@ bool IsExtent(const std::string& Name) {
 }
 
 // Pictures by name become their bytes from the folder, sizes are checked, and event bindings go.
-void PrepareObject(FormObject& Object, const std::filesystem::path& Folder) {
+// Without a folder the pictures are the program's own, found by the reader under their names.
+void PrepareObject(FormObject& Object, const std::optional<std::filesystem::path>& Folder) {
     std::vector<FormProperty> kept;
     for (FormProperty& property : Object.properties) {
         const std::string& first = property.path.front();
@@ -54,7 +57,7 @@ void PrepareObject(FormObject& Object, const std::filesystem::path& Folder) {
                             " is outside 0 to " + std::to_string(kMaxPreviewExtent));
         }
         if (const auto* file = std::get_if<std::string>(&property.value.data);
-            file != nullptr && last == "Data") {
+            file != nullptr && last == "Data" && Folder) {
             const std::filesystem::path name(*file);
             if (name.empty() || name.has_parent_path()) {
                 throw Exception(line + "the picture '" + *file +
@@ -62,7 +65,7 @@ void PrepareObject(FormObject& Object, const std::filesystem::path& Folder) {
             }
             std::string bytes;
             try {
-                bytes = ReadWholeFile(Folder / name, "the picture");
+                bytes = ReadWholeFile(*Folder / name, "the picture");
             } catch (const Exception& e) {
                 throw Exception(line + e.Message());
             }
@@ -77,7 +80,16 @@ void PrepareObject(FormObject& Object, const std::filesystem::path& Folder) {
 }
 
 std::string sourcePath;
+bool sourceBuiltIn = false;
 FormReadMode sourceMode = FormReadMode::Run;
+
+std::string BuiltInResource(const std::string& Name) {
+    const auto bytes = FindEmbeddedResource(Name);
+    if (!bytes) {
+        throw Exception("the program has no form resource " + Name);
+    }
+    return std::string(bytes->begin(), bytes->end());
+}
 
 const FormClassInfo& PreviewInfo() {
     static const FormClassInfo info = FormClassInfo::Of<TPreviewForm>("TForm");
@@ -88,6 +100,13 @@ const FormClassInfo& PreviewInfo() {
 
 void TPreviewForm::SetSource(const std::string& Path, FormReadMode Mode) {
     sourcePath = Path;
+    sourceBuiltIn = false;
+    sourceMode = Mode;
+}
+
+void TPreviewForm::SetBuiltInSource(const std::string& Name, FormReadMode Mode) {
+    sourcePath = Name;
+    sourceBuiltIn = true;
     sourceMode = Mode;
 }
 
@@ -96,9 +115,14 @@ TPreviewForm::TPreviewForm(TComponent* Owner) : TForm(Owner), FEvents(&std::cout
     const FormReadMode Mode = sourceMode;
     const std::filesystem::path path(Path);
     try {
-        FormObject resource = ParseFormResource(ReadWholeFile(path, "the form resource"));
+        FormObject resource = ParseFormResource(
+            sourceBuiltIn ? BuiltInResource(Path) : ReadWholeFile(path, "the form resource"));
         resource.className = ClassName();
-        PrepareObject(resource, path.parent_path().empty() ? "." : path.parent_path());
+        std::optional<std::filesystem::path> folder;
+        if (!sourceBuiltIn) {
+            folder = path.parent_path().empty() ? "." : path.parent_path();
+        }
+        PrepareObject(resource, folder);
         ReadFormResource(*this, PreviewInfo(), resource, Mode);
     } catch (const Exception& e) {
         throw Exception(Path + ": " + e.Message());

@@ -30,6 +30,8 @@ public:
     // The resource the next TPreviewForm reads; FormReadMode::Design reads it as a designer
     // would.
     static void SetSource(const std::string& Path, FormReadMode Mode);
+    // Or a form resource built into the program, with the pictures it names built in as well.
+    static void SetBuiltInSource(const std::string& Name, FormReadMode Mode);
 
     explicit TPreviewForm(TComponent* Owner);
 

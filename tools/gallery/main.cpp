@@ -6,8 +6,8 @@
 //   hushwave-gallery FORM.dfm  shows the form resource FORM.dfm as its program would, with the
 //                              pictures it names read from its folder; a click on a control
 //                              writes "<name> OnClick"
-//   hushwave-gallery --design FORM.dfm
-//                              reads FORM.dfm as a designer would
+//   hushwave-gallery --design [FORM.dfm]
+//                              reads FORM.dfm, or the gallery's own form, as a designer would
 //   hushwave-gallery --palette prints each palette page with its classes in registration
 //                              order, one line a page, and ends
 
@@ -60,10 +60,6 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (design && file.empty()) {
-        std::fprintf(stderr, "hushwave-gallery: --design needs a FORM.dfm to read\n");
-        return 2;
-    }
     RegisterZvComponents();
     if (palette) {
         PrintPalette(std::cout);
@@ -78,12 +74,18 @@ int main(int argc, char** argv) {
         try {
             Application->Initialize();
             TCustomForm* form = nullptr;
-            if (file.empty()) {
+            if (file.empty() && !design) {
                 TGalleryForm* gallery = nullptr;
                 Application->CreateForm(gallery);
                 form = gallery;
             } else {
-                TPreviewForm::SetSource(file, design ? FormReadMode::Design : FormReadMode::Run);
+                if (file.empty()) {
+                    // The gallery's own resource, under the name its class reads it by.
+                    TPreviewForm::SetBuiltInSource("TGalleryForm.dfm", FormReadMode::Design);
+                } else {
+                    TPreviewForm::SetSource(file,
+                                            design ? FormReadMode::Design : FormReadMode::Run);
+                }
                 TPreviewForm* preview = nullptr;
                 Application->CreateForm(preview);
                 form = preview;
