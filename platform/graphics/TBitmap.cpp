@@ -269,10 +269,10 @@ bool TBitmap::RepeatsLastDraw(TCanvas* ACanvas, const TRect& Rect) {
     if (now->transparent) {
         // The bottom-left pixel of the same pixels is the same; only a colour set by hand is
         // worked out again.
-        now->transparentPixel = FTransparentColor == clDefault &&
-                                        FLastDraw->transparentColor == clDefault
-                                    ? FLastDraw->transparentPixel
-                                    : PixelFromColorRef(TransparentColor() & 0xFFFFFF);
+        now->transparentPixel =
+            FTransparentColor == clDefault && FLastDraw->transparentColor == clDefault
+                ? FLastDraw->transparentPixel
+                : PixelFromColorRef(TransparentColor() & 0xFFFFFF);
     }
     return FLastDraw == now;
 }
