@@ -2,7 +2,8 @@
 # Measures what the running program costs at rest beside programs of its kind, all at the same
 # time on one private X server with a tray host: the staged program with the simulated processor
 # holding still, a bare loop waking on a 10 ms timerfd (the floor for any program with a 10 ms
-# timer), the bare Qt 6 tray program, GKrellM, conky at 10 Hz in its own window and CPU-X.
+# timer), the bare Qt 6 tray program (also with a 10 ms QTimer), the platform's message loop on
+# Qt with one empty 10 ms timer, GKrellM, conky at 10 Hz in its own window and CPU-X.
 # Run time is each process's exact time on a processor (/proc/PID/task/*/schedstat, summed over
 # its threads), taken over the same window after a settling time; resident memory is the largest
 # VmRSS seen during that window. Installs the peers from Debian when they are missing.
@@ -15,7 +16,8 @@ seconds=${2:-60}
 settle=${3:-10}
 stage="$build/stage/sim"
 baseline="$build/bench/qt-tray-baseline/qt-tray-baseline"
-for file in "$stage/hushwave" "$baseline"; do
+loop="$build/bench/wakeup-loop/wakeup-loop"
+for file in "$stage/hushwave" "$baseline" "$loop"; do
     [ -x "$file" ] || { echo "idle-peers: $file is not built" >&2; exit 1; }
 done
 
@@ -88,6 +90,8 @@ start "hushwave (\`build/stage/sim\`, simulated processor holding still)" \
     env HUSHWAVE_SIM_TRACE="$work/still.trace" "$stage/hushwave"
 start "a bare C loop waking on a 10 ms timerfd and doing nothing" "$work/timer-floor"
 start "the bare Qt 6 tray program of \`bench/qt-tray-baseline\`" "$baseline"
+start "the same with a 10 ms \`QTimer\` doing nothing (\`qt-tray-baseline --timer\`)" "$baseline" --timer
+start "the platform's message loop on Qt with one empty 10 ms timer (\`bench/wakeup-loop\`)" "$loop"
 start "GKrellM $(dpkg-query -W -f='${Version}' gkrellm 2>/dev/null | cut -d- -f1) (10 Hz)" gkrellm
 start "conky $(dpkg-query -W -f='${Version}' conky-std 2>/dev/null | cut -d- -f1), \`update_interval = 0.1\`, own X window" \
     conky -c "$work/conky.conf"

@@ -1,12 +1,17 @@
 // The yardstick for the program's idle cost: the least a Qt 6 Widgets program with a shaped,
-// frameless, always-on-top 385 x 215 window and a tray icon does, with nothing moving.
+// frameless, always-on-top 385 x 215 window and a tray icon does, with nothing moving. With
+// --timer it also runs a precise 10 ms QTimer that does nothing: what Qt's own dispatcher costs
+// for the wake-ups of a 10 ms timer.
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
+
+#include <cstring>
 
 namespace {
 
@@ -37,5 +42,11 @@ int main(int argc, char** argv) {
     QSystemTrayIcon tray(QIcon(QPixmap::fromImage(icon)));
     tray.setToolTip("CPU Frequency : 2200 MHz\nVoltage : 1.4000 v");
     tray.show();
+    QTimer timer;
+    if (argc > 1 && std::strcmp(argv[1], "--timer") == 0) {
+        timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer, &QTimer::timeout, [] {});
+        timer.start(10);
+    }
     return application.exec();
 }

@@ -23,8 +23,13 @@ void TTimer::SetInterval(UINT Value) {
     }
 }
 
+const TNotifyEvent& TTimer::OnTimer() const {
+    static const TNotifyEvent none;
+    return FOnTimer ? *FOnTimer : none;
+}
+
 void TTimer::SetOnTimer(TNotifyEvent Value) {
-    FOnTimer = std::move(Value);
+    FOnTimer = Value ? std::make_shared<const TNotifyEvent>(std::move(Value)) : nullptr;
     UpdateTimer();
 }
 
@@ -43,8 +48,8 @@ void TTimer::UpdateTimer() {
     if (FEnabled && FInterval != 0 && FOnTimer && !state.Contains(csLoading) &&
         !state.Contains(csDesigning) && !state.Contains(csDestroying)) {
         FTimerId = loop.SetTimer(FInterval, [this] {
-            TNotifyEvent handler = FOnTimer;
-            handler(this);
+            std::shared_ptr<const TNotifyEvent> handler = FOnTimer;
+            (*handler)(this);
         });
     }
 }

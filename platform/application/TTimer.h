@@ -6,6 +6,8 @@
 #include "platform/core/TComponent.h"
 #include "platform/kernel/Types.h"
 
+#include <memory>
+
 class TTimer : public TComponent {
 public:
     HUSHWAVE_CLASS_NAME(TTimer)
@@ -17,7 +19,7 @@ public:
     void SetEnabled(bool Value);
     UINT Interval() const { return FInterval; }
     void SetInterval(UINT Value);
-    const TNotifyEvent& OnTimer() const { return FOnTimer; }
+    const TNotifyEvent& OnTimer() const;
     void SetOnTimer(TNotifyEvent Value);
 
     void Loaded() override;
@@ -27,6 +29,8 @@ private:
 
     bool FEnabled = true;
     UINT FInterval = 1000;
-    TNotifyEvent FOnTimer;
+    // Shared with each call under way, which a handler giving the timer another handler
+    // must not destroy; a call takes the pointer, not a copy of the handler and its binding.
+    std::shared_ptr<const TNotifyEvent> FOnTimer;
     UINT_PTR FTimerId = 0;
 };

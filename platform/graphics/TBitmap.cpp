@@ -229,7 +229,7 @@ const uint32_t* TBitmap::PixelRow(int Row) const {
     return image && Row >= 0 && Row < FHeight ? image->pixels.Row(Row) : nullptr;
 }
 
-std::optional<TBitmap::DrawRecord> TBitmap::RecordOf(TCanvas* ACanvas, const TRect& Rect) {
+std::optional<TBitmap::DrawRecord> TBitmap::PlaceOf(TCanvas* ACanvas, const TRect& Rect) {
     GdiBitmap* image = Image();
     DrawingTarget target = ACanvas->Target();
     if (image == nullptr || target.surface == nullptr ||
@@ -242,9 +242,18 @@ std::optional<TBitmap::DrawRecord> TBitmap::RecordOf(TCanvas* ACanvas, const TRe
                            Rect.right + target.origin.x, Rect.bottom + target.origin.y},
                       target.clip,
                       FTransparent,
-                      FTransparent ? PixelFromColorRef(TransparentColor() & 0xFFFFFF) : 0};
+                      FTransparentColor,
+                      0};
     if (record.target == 0 || record.source == 0) {
         return std::nullopt;
+    }
+    return record;
+}
+
+std::optional<TBitmap::DrawRecord> TBitmap::RecordOf(TCanvas* ACanvas, const TRect& Rect) {
+    std::optional<DrawRecord> record = PlaceOf(ACanvas, Rect);
+    if (record && record->transparent) {
+        record->transparentPixel = PixelFromColorRef(TransparentColor() & 0xFFFFFF);
     }
     return record;
 }
@@ -253,12 +262,19 @@ bool TBitmap::RepeatsLastDraw(TCanvas* ACanvas, const TRect& Rect) {
     if (!FLastDraw) {
         return false;
     }
-    // Most often the target changed since; that alone is cheap to tell.
-    DrawingTarget target = ACanvas->Target();
-    if (target.surface == nullptr || target.surface->Version() != FLastDraw->target) {
+    std::optional<DrawRecord> now = PlaceOf(ACanvas, Rect);
+    if (!now) {
         return false;
     }
-    return FLastDraw == RecordOf(ACanvas, Rect);
+    if (now->transparent) {
+        // The bottom-left pixel of the same pixels is the same; only a colour set by hand is
+        // worked out again.
+        now->transparentPixel =
+            FTransparentColor == clDefault && FLastDraw->transparentColor == clDefault
+                ? FLastDraw->transparentPixel
+                : PixelFromColorRef(TransparentColor() & 0xFFFFFF);
+    }
+    return FLastDraw == now;
 }
 
 void TBitmap::Drawn(TCanvas* ACanvas, const TRect& Rect) {

@@ -83,9 +83,14 @@ private:
         RECT to;
         RECT clip;
         bool transparent = false;
+        // The colour setting the transparent pixel came from: clDefault takes it from the
+        // source's own pixels, which the source's version names.
+        TColor transparentColor = clDefault;
         uint32_t transparentPixel = 0;
         friend bool operator==(const DrawRecord&, const DrawRecord&) = default;
     };
+    // The record of drawing on the canvas's target now, without its transparent pixel.
+    std::optional<DrawRecord> PlaceOf(TCanvas* ACanvas, const TRect& Rect);
     std::optional<DrawRecord> RecordOf(TCanvas* ACanvas, const TRect& Rect);
 
     GdiBitmap* Image() const;

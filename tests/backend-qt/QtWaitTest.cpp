@@ -1,10 +1,14 @@
 #include "platform/window/WindowSystem.h"
 #include "tests/backend-qt/QtTestDisplay.h"
 
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -64,6 +68,45 @@ TEST_F(QtWaitTest, WakesWithoutTimeOutWhenADescriptorBecomesReadable) {
     writer.join();
     EXPECT_EQ(ready, 1);
     EXPECT_EQ(fds[0].revents, POLLIN);
+}
+
+// The wait polls Qt's sources itself: a Qt timer shorter than the wait's time-out and an
+// event posted to Qt from another thread must each end a long wait and be handled in it.
+TEST_F(QtWaitTest, QtTimersAndEventsFromOtherThreadsAreHandledWithinALongWait) {
+    using Clock = std::chrono::steady_clock;
+    PumpFor(100);
+    pollfd fds[] = {{m_quiet[0], POLLIN, 0}};
+    struct Case {
+        const char* what;
+        std::function<void(bool& done)> start;
+    };
+    std::thread poster;
+    const Case cases[] = {
+        {"a Qt timer", [](bool& done) { QTimer::singleShot(30, qApp, [&done] { done = true; }); }},
+        {"an event posted from another thread",
+         [&poster](bool& done) {
+             poster = std::thread([&done] {
+                 std::this_thread::sleep_for(std::chrono::milliseconds(30));
+                 QMetaObject::invokeMethod(
+                     qApp, [&done] { done = true; }, Qt::QueuedConnection);
+             });
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bool done = false;
+        const Clock::time_point begin = Clock::now();
+        c.start(done);
+        for (int i = 0; i < 5 && !done; ++i) {
+            CurrentWindowSystem().Wait(fds, 3000);
+        }
+        if (poster.joinable()) {
+            poster.join();
+        }
+        EXPECT_TRUE(done);
+        EXPECT_LT(Clock::now() - begin, std::chrono::milliseconds(2500))
+            << "the wait ran out its time-out instead of waking for Qt";
+    }
 }
 
 } // namespace

@@ -201,6 +201,25 @@ TEST_F(Canvas, PictureDrawnAgainShowsWhateverChangedSinceItsLastDraw) {
     }
 }
 
+TEST_F(Canvas, PictureDrawnAgainAfterItsTransparentColourWasResetTakesTheBottomLeftPixel) {
+    // Neither the target nor the source pixels change between the draws, only the colour
+    // setting: black set by hand, then the automatic bottom-left pixel (white).
+    TBitmap target;
+    target.SetSize(2, 2);
+    TBitmap source;
+    source.SetSize(2, 2);
+    source.Canvas()->Brush()->SetColor(clBlack);
+    source.Canvas()->FillRect(TRect(0, 0, 2, 1));
+    source.SetTransparent(true);
+    source.SetTransparentColor(clBlack);
+    target.Canvas()->Draw(0, 0, &source);
+    EXPECT_EQ(target.Canvas()->Pixels(0, 0), clWhite);
+    source.SetTransparentColor(clDefault);
+    target.Canvas()->Draw(0, 0, &source);
+    EXPECT_EQ(target.Canvas()->Pixels(0, 0), clBlack);
+    EXPECT_EQ(target.Canvas()->Pixels(0, 1), clWhite);
+}
+
 TEST_F(Canvas, HandleKeepsSettingsMadeOnItUntilTheToolsChange) {
     HDC dc = canvas->Handle();
     EXPECT_EQ(GetBkMode(dc), OPAQUE); // a solid brush

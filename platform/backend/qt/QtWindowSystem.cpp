@@ -23,6 +23,7 @@ QtWindowSystem::QtWindowSystem(int& argc, char** argv) {
     m_application = std::make_unique<QApplication>(argc, argv);
     // The program decides when it ends, not the last window that closes.
     m_application->setQuitOnLastWindowClosed(false);
+    m_wait = std::make_unique<EventWait>();
 }
 
 QtWindowSystem::~QtWindowSystem() {
@@ -162,7 +163,7 @@ int QtWindowSystem::ShowMessageBox(const MessageBoxRecord& box) {
 }
 
 int QtWindowSystem::Wait(std::span<pollfd> fds, int timeoutMs) {
-    return m_wait.Wait(fds, timeoutMs);
+    return m_wait->Wait(fds, timeoutMs);
 }
 
 std::unique_ptr<WindowSystem> CreateQtWindowSystem(int& argc, char** argv) {

@@ -49,7 +49,8 @@ private:
     std::unordered_map<HWND, TopLevelWidget*> m_widgets;
     std::map<int, QtTrayIcon*> m_trayIcons;
     int m_nextTrayId = 1;
-    EventWait m_wait;
+    // Made once the application exists: it keeps the application's dispatcher and connection.
+    std::unique_ptr<EventWait> m_wait;
 };
 
 std::unique_ptr<WindowSystem> CreateQtWindowSystem(int& argc, char** argv);

@@ -10,13 +10,13 @@
 #include <cstring>
 #include <vector>
 
-namespace {
-
-xcb_connection_t* Connection() {
+xcb_connection_t* XConnection() {
     auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
                                    : nullptr;
     return x11 != nullptr ? x11->connection() : nullptr;
 }
+
+namespace {
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
@@ -48,7 +48,7 @@ uint8_t XInputOpcode(xcb_connection_t* connection) {
 } // namespace
 
 void SyncWithXServer() {
-    xcb_connection_t* connection = Connection();
+    xcb_connection_t* connection = XConnection();
     if (connection == nullptr) {
         return;
     }
@@ -57,7 +57,7 @@ void SyncWithXServer() {
 }
 
 bool KeyHeldOnServer(unsigned keycode) {
-    xcb_connection_t* connection = Connection();
+    xcb_connection_t* connection = XConnection();
     if (connection == nullptr || keycode == 0 || keycode > 255) {
         return false;
     }
@@ -80,7 +80,7 @@ bool IsLossToGrab(const void* event) {
         return static_cast<const xcb_focus_out_event_t*>(event)->mode == XCB_NOTIFY_MODE_GRAB;
     case XCB_GE_GENERIC: {
         const auto* extended = static_cast<const xcb_ge_generic_event_t*>(event);
-        xcb_connection_t* connection = Connection();
+        xcb_connection_t* connection = XConnection();
         if (connection == nullptr || extended->extension != XInputOpcode(connection) ||
             (extended->event_type != kXiLeave && extended->event_type != kXiFocusOut)) {
             return false;
@@ -93,7 +93,7 @@ bool IsLossToGrab(const void* event) {
 }
 
 void FocusOnServer(QWidget& widget) {
-    xcb_connection_t* connection = Connection();
+    xcb_connection_t* connection = XConnection();
     if (connection == nullptr) {
         return;
     }
@@ -110,14 +110,14 @@ void FocusOnServer(QWidget& widget) {
     }
 }
 
-void FlushToXServer() {
-    if (xcb_connection_t* connection = Connection()) {
+void FlushToXServer(xcb_connection_t* connection) {
+    if (connection != nullptr) {
         xcb_flush(connection);
     }
 }
 
 void MarkSkipTaskbar(QWidget& widget) {
-    xcb_connection_t* connection = Connection();
+    xcb_connection_t* connection = XConnection();
     if (connection == nullptr) {
         return;
     }

@@ -3,6 +3,11 @@
 // another platform plugin.
 
 class QWidget;
+struct xcb_connection_t;
+
+// The application's connection to the X server; null on another platform plugin. It lasts as
+// long as the application object.
+xcb_connection_t* XConnection();
 
 // Returns once the X server has carried out every request sent so far, so drawing that Qt
 // flushed is on the screen.
@@ -20,8 +25,8 @@ bool IsLossToGrab(const void* event);
 // saw, which the X server refuses when another client took the focus since.
 void FocusOnServer(QWidget& widget);
 
-// Sends the requests Qt has buffered so far.
-void FlushToXServer();
+// Sends the requests Qt has buffered so far on the connection; nothing without one.
+void FlushToXServer(xcb_connection_t* connection);
 
 // Asks taskbars and pagers to leave the window out. The window must not be mapped: a window
 // manager reads _NET_WM_STATE when the window is mapped and owns it afterwards.
