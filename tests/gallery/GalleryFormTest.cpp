@@ -27,12 +27,14 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
 #include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -357,6 +359,26 @@ TEST(GalleryProgram, RefusesAnUnknownOption) {
     EXPECT_EQ(exitCode, 2);
 }
 
+// Shows the form resource the preview's source names, clicks at each place `Where` gives on it,
+// and returns the lines the clicks wrote.
+std::string
+ClicksOnPreview(const std::function<std::vector<std::pair<int, int>>(const TPreviewForm&)>& Where) {
+    std::ostringstream events;
+    {
+        TPreviewForm form(nullptr);
+        form.SetEventStream(events);
+        form.Show();
+        MessageLoop::Instance().ProcessMessages();
+        HeadlessPointer pointer(form.Handle());
+        for (auto [x, y] : Where(form)) {
+            pointer.Click(PointerButton::Left, x, y);
+            MessageLoop::Instance().ProcessMessages();
+        }
+    }
+    MessageLoop::Instance().Reset();
+    return events.str();
+}
+
 // A form read for design: a click selects the topmost control under the pointer that takes
 // mouse input, and no control handles it; a panel hidden at design time lets the click reach
 // the button beneath it.
@@ -393,23 +415,13 @@ TEST_F(GalleryPreview, AtDesignTimeAClickSelectsTheControlUnderThePointer) {
     RegisterZvComponents();
     for (FormReadMode mode : {FormReadMode::Design, FormReadMode::Run}) {
         TPreviewForm::SetSource(file, mode);
-        std::ostringstream events;
-        {
-            TPreviewForm form(nullptr);
-            form.SetEventStream(events);
-            form.Show();
-            MessageLoop::Instance().ProcessMessages();
-            HeadlessPointer pointer(form.Handle());
-            for (auto [x, y] : {std::pair{20, 20}, std::pair{120, 75}, std::pair{180, 100}}) {
-                pointer.Click(PointerButton::Left, x, y);
-                MessageLoop::Instance().ProcessMessages();
-            }
-        }
-        MessageLoop::Instance().Reset();
+        const std::string events = ClicksOnPreview([](const TPreviewForm&) {
+            return std::vector<std::pair<int, int>>{{20, 20}, {120, 75}, {180, 100}};
+        });
         if (mode == FormReadMode::Design) {
-            EXPECT_EQ(events.str(), "select btnUnder\nselect btnInside\nselect pnlShown\n");
+            EXPECT_EQ(events, "select btnUnder\nselect btnInside\nselect pnlShown\n");
         } else {
-            EXPECT_EQ(events.str(), "pnlHidden OnClick\nbtnInside OnClick\npnlShown OnClick\n")
+            EXPECT_EQ(events, "pnlHidden OnClick\nbtnInside OnClick\npnlShown OnClick\n")
                 << "at run time the panel covers the button and the controls take the clicks";
         }
     }
@@ -426,28 +438,25 @@ TEST(GalleryProgram, ReadsItsOwnFormForDesignWhenGivenNoFile) {
 
     RegisterZvComponents();
     TPreviewForm::SetBuiltInSource("TGalleryForm.dfm", FormReadMode::Design);
-    std::ostringstream events;
-    {
-        TPreviewForm form(nullptr);
-        form.SetEventStream(events);
-        form.Show();
-        MessageLoop::Instance().ProcessMessages();
-        HeadlessPointer pointer(form.Handle());
+    const std::string events = ClicksOnPreview([](const TPreviewForm& form) {
+        std::vector<std::pair<int, int>> centres;
         for (const char* name : {"btnOk", "chkAuto", "radPanelA"}) {
             const auto* control = static_cast<const TControl*>(form.FindComponent(name));
-            ASSERT_NE(control, nullptr) << name;
+            if (control == nullptr) {
+                ADD_FAILURE() << name << " is not on the form";
+                continue;
+            }
             int x = control->Left() + control->Width() / 2;
             int y = control->Top() + control->Height() / 2;
             for (const TWinControl* p = control->Parent(); p != &form; p = p->Parent()) {
                 x += p->Left();
                 y += p->Top();
             }
-            pointer.Click(PointerButton::Left, x, y);
-            MessageLoop::Instance().ProcessMessages();
+            centres.emplace_back(x, y);
         }
-    }
-    MessageLoop::Instance().Reset();
-    EXPECT_EQ(events.str(), "select btnOk\nselect chkAuto\nselect GalleryForm\n")
+        return centres;
+    });
+    EXPECT_EQ(events, "select btnOk\nselect chkAuto\nselect GalleryForm\n")
         << "the hidden panel lets the click through to the form beneath";
 }
 
