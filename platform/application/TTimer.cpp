@@ -48,8 +48,9 @@ void TTimer::UpdateTimer() {
     if (FEnabled && FInterval != 0 && FOnTimer && !state.Contains(csLoading) &&
         !state.Contains(csDesigning) && !state.Contains(csDestroying)) {
         FTimerId = loop.SetTimer(FInterval, [this] {
-            std::shared_ptr<const TNotifyEvent> handler = FOnTimer;
-            (*handler)(this);
+            if (std::shared_ptr<const TNotifyEvent> handler = FOnTimer) {
+                (*handler)(this);
+            }
         });
     }
 }
