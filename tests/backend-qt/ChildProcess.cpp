@@ -61,3 +61,12 @@ bool ProgramOnPath(const std::string& name) {
     }
     return false;
 }
+
+std::string FirstMissingProgram(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        if (!ProgramOnPath(name)) {
+            return name;
+        }
+    }
+    return {};
+}

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -25,3 +26,5 @@ private:
 
 // Whether a program of that name is on PATH.
 bool ProgramOnPath(const std::string& name);
+// The first of the programs that is not on PATH, or an empty name when all are.
+std::string FirstMissingProgram(std::initializer_list<const char*> names);

@@ -70,10 +70,10 @@ protected:
         ASSERT_EQ(m_bounds.count("btnOk"), 1u) << "the gallery's --list";
     }
     void StartDesktop() {
-        for (const char* tool : {"Xvfb", "trayer", "xdotool", "import", "xsetroot"}) {
-            if (!ProgramOnPath(tool)) {
-                SKIP_OR_FAIL(tool << " is not on PATH");
-            }
+        if (const std::string missing =
+                FirstMissingProgram({"Xvfb", "trayer", "xdotool", "import", "xsetroot"});
+            !missing.empty()) {
+            SKIP_OR_FAIL(missing << " is not on PATH");
         }
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);

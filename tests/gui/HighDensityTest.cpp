@@ -44,10 +44,10 @@ void PrintTo(const ShapeComparison& c, std::ostream* os) {
 class HighDensityTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* tool : {"Xvfb", "trayer", "import", "xsetroot"}) {
-            if (!ProgramOnPath(tool)) {
-                SKIP_OR_FAIL(tool << " is not on PATH");
-            }
+        if (const std::string missing =
+                FirstMissingProgram({"Xvfb", "trayer", "import", "xsetroot"});
+            !missing.empty()) {
+            SKIP_OR_FAIL(missing << " is not on PATH");
         }
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         unsetenv("QT_ENABLE_HIGHDPI_SCALING");

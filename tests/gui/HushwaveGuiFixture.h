@@ -64,10 +64,10 @@ inline void PrintTo(const SkinComparison& c, std::ostream* os) {
 class HushwaveGuiTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* tool : {"Xvfb", "trayer", "xdotool", "import", "xsetroot"}) {
-            if (!ProgramOnPath(tool)) {
-                SKIP_OR_FAIL(tool << " is not on PATH");
-            }
+        if (const std::string missing =
+                FirstMissingProgram({"Xvfb", "trayer", "xdotool", "import", "xsetroot"});
+            !missing.empty()) {
+            SKIP_OR_FAIL(missing << " is not on PATH");
         }
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);

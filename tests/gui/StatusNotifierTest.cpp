@@ -75,10 +75,9 @@ std::string Contents(const fs::path& path) {
 class StatusNotifierTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* tool : {"Xvfb", "dbus-daemon"}) {
-            if (!ProgramOnPath(tool)) {
-                SKIP_OR_FAIL(tool << " is not on PATH");
-            }
+        if (const std::string missing = FirstMissingProgram({"Xvfb", "dbus-daemon"});
+            !missing.empty()) {
+            SKIP_OR_FAIL(missing << " is not on PATH");
         }
         setenv("QT_QPA_PLATFORM", "xcb", 1);
         setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);

@@ -78,10 +78,9 @@ private:
 class WaylandSessionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* tool : {"weston", "Xwayland"}) {
-            if (!ProgramOnPath(tool)) {
-                SKIP_OR_FAIL(tool << " is not on PATH");
-            }
+        if (const std::string missing = FirstMissingProgram({"weston", "Xwayland"});
+            !missing.empty()) {
+            SKIP_OR_FAIL(missing << " is not on PATH");
         }
         unsetenv("QT_QPA_PLATFORM");
         setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);

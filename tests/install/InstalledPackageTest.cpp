@@ -145,10 +145,9 @@ TEST_F(InstalledPackageTest, KeepsTheStagedFoldersAndLinksTheCommandsIntoThem) {
 }
 
 TEST_F(InstalledPackageTest, SimulatedProgramRunsOnADesktopAndQuitsByMessage) {
-    for (const char* tool : {"Xvfb", "trayer", "xsetroot"}) {
-        if (!ProgramOnPath(tool)) {
-            SKIP_OR_FAIL(tool << " is not on PATH");
-        }
+    if (const std::string missing = FirstMissingProgram({"Xvfb", "trayer", "xsetroot"});
+        !missing.empty()) {
+        SKIP_OR_FAIL(missing << " is not on PATH");
     }
     setenv("HUSHWAVE_BACKEND", "qt", 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
